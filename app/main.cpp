@@ -1,0 +1,10 @@
+// The program's entry point and its one application object.
+
+#include "app/CalcApp.h"
+
+CCalcApp theApp;
+
+int main(int argc, char** argv)
+{
+    return AfxWinMain(argc, argv);
+}

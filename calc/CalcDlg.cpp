@@ -1,0 +1,65 @@
+// The calculator window's life: construction, showing and hiding, and the
+// close path (the window goes, the object deletes itself with it).
+
+#include "CalcDlg.h"
+
+#include "platform/WinApp.h"
+
+namespace {
+constexpr int kCalculatorTemplate = 102;
+}
+
+CCalcDlg::CCalcDlg(CWnd* parent) : CDialog(kCalculatorTemplate, parent)
+{
+    m_hAccel = LoadAccelerators(kCalculatorTemplate);
+    OnClickedClear();  // no window yet, so this only clears the registers
+}
+
+CCalcDlg::~CCalcDlg() = default;
+
+BOOL CCalcDlg::GetVisible() const
+{
+    return GetSafeHwnd() != nullptr && (GetStyle() & WS_VISIBLE) != 0;
+}
+
+void CCalcDlg::SetVisible(BOOL value)
+{
+    const bool wanted = value != FALSE;
+    if (wanted == (GetVisible() != FALSE))
+        return;
+    if (!wanted) {
+        if (GetSafeHwnd() != nullptr)
+            ShowWindow(SW_HIDE);
+        return;
+    }
+    if (GetSafeHwnd() == nullptr && !Create(kCalculatorTemplate, nullptr))
+        return;
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == nullptr)
+        app->m_pMainWnd = this;
+    ShowWindow(SW_SHOWNORMAL);
+}
+
+BOOL CCalcDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    // The window itself holds the focus until the first display update.
+    SetFocus();
+    return FALSE;
+}
+
+void CCalcDlg::OnOK()
+{
+    // Enter is the "=" key; nothing closes the window through OK.
+}
+
+void CCalcDlg::OnCancel()
+{
+    DestroyWindow();
+}
+
+void CCalcDlg::PostNcDestroy()
+{
+    if (m_bAutoDelete)
+        delete this;
+}

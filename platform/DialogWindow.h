@@ -1,0 +1,38 @@
+#pragma once
+// The widget behind a CDialog, private to the platform layer. It forwards
+// the close box to the dialog's cancel path, keeps QDialog's own Esc and
+// Enter handling out of the way (the dialog does its keys itself) and carries
+// the back-pointer that key routing and control notifications follow. The
+// pointer is cleared when the dialog destroys its window, so events still
+// queued for a dying window reach nothing.
+
+#include "DialogUnits.h"
+#include "WinTypes.h"
+
+#include <QDialog>
+
+class CDialog;
+
+class DialogWindow : public QDialog {
+public:
+    DialogWindow(CDialog* owner, QWidget* parent, Qt::WindowFlags flags);
+
+    CDialog* Owner() const { return m_owner; }
+    void Detach() { m_owner = nullptr; }
+
+    // A control's notification, sent on to the dialog if it still exists.
+    void Notify(UINT id, UINT notification);
+
+    DialogBaseUnits baseUnits{};
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    CDialog* m_owner;
+};
+
+// Routes every key press of the application to the PreTranslateMessage of the
+// dialog whose window has the focus. Installed once, on first use.
+void InstallKeyRouter();

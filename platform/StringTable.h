@@ -1,0 +1,21 @@
+#pragma once
+// The program's string table: texts loaded by number, as LoadString loads
+// them from a module's resources. The table itself lives in res/.
+
+#include "WinTypes.h"
+
+#include <span>
+
+struct StringResource {
+    UINT id;
+    const char* text;
+};
+
+// The table defined in res/.
+std::span<const StringResource> ProgramStringTable();
+
+// The text of string `id`, or an empty string when the table has none.
+CString LoadString(UINT id);
+
+// The application name: string 57344, the caption of every message box.
+CString AfxGetAppName();

@@ -1,0 +1,47 @@
+// The accelerator tables, each with the number of its dialog template.
+
+#include "platform/Accelerator.h"
+
+namespace {
+
+constexpr BYTE kChar = FNOINVERT;                // character entry
+constexpr BYTE kVirt = FVIRTKEY | FNOINVERT;     // virtual-key entry
+constexpr WORD kNoHandler = 32789;               // a command nothing handles
+
+// Table 102, the calculator window.
+const ACCEL kTable102[] = {
+    {kChar, '*', 1012},
+    {kChar, '+', 1010},
+    {kChar, '-', 1011},
+    {kChar, '.', 32790},
+    {kChar, '/', 1013},
+    {kChar, '0', 1000},
+    {kChar, '1', 1001},
+    {kChar, '2', 1002},
+    {kChar, '3', 1003},
+    {kChar, '4', 1004},
+    {kChar, '5', 1005},
+    {kChar, '6', 1006},
+    {kChar, '7', 1007},
+    {kChar, '8', 1008},
+    {kChar, '9', 1009},
+    {kChar, '=', 1020},
+    {kVirt, VK_DOWN, kNoHandler},
+    {kVirt, VK_ESCAPE, 1021},
+    {kVirt, VK_LEFT, kNoHandler},
+    {kVirt, VK_RETURN, 1020},
+    {kVirt, VK_RIGHT, kNoHandler},
+    {kVirt, VK_UP, kNoHandler},
+    {kChar | FLASTENTRY, 'c', 1021},
+};
+
+const AcceleratorTable kTables[] = {
+    {102, kTable102},
+};
+
+}  // namespace
+
+std::span<const AcceleratorTable> ProgramAcceleratorTables()
+{
+    return kTables;
+}
