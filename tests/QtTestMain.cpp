@@ -1,0 +1,17 @@
+// Test entry for the widget tests: one Qt application on the offscreen
+// platform for the whole run.
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
