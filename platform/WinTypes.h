@@ -55,6 +55,11 @@ inline constexpr DWORD ES_MULTILINE = 0x0004;
 inline constexpr DWORD ES_AUTOVSCROLL = 0x0040;
 inline constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 inline constexpr DWORD ES_READONLY = 0x0800;
+inline constexpr DWORD ES_WANTRETURN = 0x1000;
+
+// Button check states.
+inline constexpr UINT BST_UNCHECKED = 0;
+inline constexpr UINT BST_CHECKED = 1;
 
 // Static styles.
 inline constexpr DWORD SS_LEFT = 0x0000;

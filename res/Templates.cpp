@@ -6,6 +6,8 @@ namespace {
 
 const DialogTemplate* const kTemplates[] = {
     &kCalculatorTemplate,
+    &kBoltHoleTemplate,
+    &kTrigTemplate,
 };
 
 }  // namespace

@@ -4,3 +4,5 @@
 #include "platform/DialogTemplate.h"
 
 extern const DialogTemplate kCalculatorTemplate;  // 102
+extern const DialogTemplate kBoltHoleTemplate;    // 133
+extern const DialogTemplate kTrigTemplate;        // 134

@@ -1,0 +1,49 @@
+// Dialog template 133: the bolt-hole pattern. The list display shows the
+// generated lines; the hidden edit under it holds the same list for Copy.
+
+#include "Templates.h"
+
+namespace {
+
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kButton = WS_TABSTOP;
+constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
+constexpr DWORD kSpacingDisplay = SS_LEFT | WS_BORDER;
+constexpr DWORD kListDisplay = SS_LEFT | WS_BORDER | SS_SUNKEN;
+constexpr DWORD kHiddenList = WS_HIDDEN_CONTROL | WS_BORDER | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL |
+                              ES_AUTOHSCROLL;
+
+const ControlTemplate kControls[] = {
+    // id    kind                         caption                        x    y    cx   cy  style
+    {1, ControlKind::DefPushButton, "Done", 144, 7, 50, 14, kButton},
+    {-1, ControlKind::Static, "&Enter the number of holes:", 7, 7, 84, 8, kLabel},
+    {1035, ControlKind::Edit, "", 98, 7, 19, 12, kEdit},
+    {-1, ControlKind::Static, "&Bolt Circle Dia:", 7, 31, 47, 8, kLabel},
+    {1036, ControlKind::Edit, "", 17, 41, 34, 13, kEdit},
+    {-1, ControlKind::Static, "&Total Angle:", 7, 71, 39, 9, kLabel},
+    {1039, ControlKind::Edit, "", 7, 80, 35, 13, kEdit},
+    {-1, ControlKind::Static, "&Initial Angle:", 144, 75, 39, 8, kLabel},
+    {1038, ControlKind::Edit, "", 145, 87, 34, 12, kEdit},
+    {-1, ControlKind::Static, "Center Point:", 7, 110, 42, 8, kLabel},
+    {-1, ControlKind::Static, "&X", 55, 110, 8, 8, kLabel},
+    {1040, ControlKind::Edit, "", 63, 107, 34, 13, kEdit},
+    {-1, ControlKind::Static, "&Y", 105, 110, 8, 8, kLabel},
+    {1041, ControlKind::Edit, "", 114, 107, 33, 13, kEdit},
+    {-1, ControlKind::Static, "&Z", 152, 110, 8, 10, kLabel},
+    {1050, ControlKind::Edit, "", 160, 107, 34, 13, kEdit},
+    {1042, ControlKind::PushButton, "&Write It!", 7, 126, 42, 13, kButton},
+    {1049, ControlKind::PushButton, "Copy", 7, 149, 37, 12, kButton},
+    {-1, ControlKind::Picture, "137", 54, 23, 84, 84, 0},
+    {1045, ControlKind::Static, "90.00", 149, 60, 28, 12, kSpacingDisplay},
+    {-1, ControlKind::Static, "Spacing Angle:", 142, 49, 52, 8, kLabel},
+    {-1, ControlKind::Static, "Full circle=360", 7, 95, 51, 11, kLabel},
+    {1048, ControlKind::Static, "", 56, 126, 138, 46, kListDisplay},
+    {1051, ControlKind::Edit, "", 7, 175, 187, 12, kHiddenList},
+};
+
+}  // namespace
+
+const DialogTemplate kBoltHoleTemplate = {
+    133, "Bolt Hole Dialog", 0, 0, 201, 194, kDialogStyle, kControls,
+};
