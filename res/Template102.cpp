@@ -42,6 +42,7 @@ const ControlTemplate kControls[] = {
     {1150, ControlKind::PushButton, "CE", 230, 86, 17, 15, kTabKey},
     {1025, ControlKind::PushButton, "%", 238, 106, 19, 14, kTabKey},
 
+    {1033, ControlKind::PushButton, "Trig Util.", 35, 105, 40, 14, kTabKey},
     {1052, ControlKind::MonthCalendar, "", 7, 1, 135, 97, WS_TABSTOP | WS_EX_CLIENTEDGE},
     {-1, ControlKind::Static, "Utilities:", 5, 105, 27, 9, SS_LEFT},
     {1085, ControlKind::Animation, "", 145, 1, 139, 27, WS_BORDER | WS_TABSTOP},
