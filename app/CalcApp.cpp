@@ -2,8 +2,10 @@
 
 #include "calc/CalcDlg.h"
 #include "platform/MessageBox.h"
+#include "platform/Ole.h"
 
 namespace {
+constexpr UINT kCannotStartAutomation = 100;
 constexpr UINT kCannotShowWindow = 103;
 }
 
@@ -11,9 +13,26 @@ BOOL CCalcApp::InitInstance()
 {
     // Qt's widgets draw their own three-dimensional look and host any
     // control, so there is no control container or 3-D drawing to enable.
-    //
-    // The automation start (bus connection, server run, registration) comes
-    // before the window is made; the running-object entry after it is shown.
+
+    // The session bus stands for OLE. A server run is useless without it;
+    // a user's run works on as a plain calculator, without automation.
+    const BOOL serverRun = RunEmbedded(m_arguments) || RunAutomated(m_arguments);
+    const BOOL automation = AfxOleInit();
+    if (!automation && serverRun) {
+        AfxMessageBox(kCannotStartAutomation, MB_OK);
+        return FALSE;
+    }
+
+    // Started by the bus for a client: offer the class factory and wait. No
+    // window, no registration, no running object; the client decides.
+    if (serverRun) {
+        COleObjectFactory::RegisterAll();
+        return TRUE;
+    }
+
+    // The registration points the bus at this copy of the program; whether
+    // it could be written does not matter to the user.
+    COleObjectFactory::UpdateRegistryAll(TRUE);
 
     // The object belongs to its window from here on and deletes itself when
     // the window is destroyed.
@@ -23,5 +42,8 @@ BOOL CCalcApp::InitInstance()
         AfxMessageBox(kCannotShowWindow, MB_OK);
         return FALSE;
     }
+    // Clients attach to the user's calculator through its running name.
+    if (automation)
+        calculator->RegisterActive();
     return TRUE;
 }

@@ -13,9 +13,14 @@ CCalcDlg::CCalcDlg(CWnd* parent) : CDialog(kCalculatorTemplate, parent)
 {
     m_hAccel = LoadAccelerators(kCalculatorTemplate);
     OnClickedClear();  // no window yet, so this only clears the registers
+    EnableAutomation();
 }
 
-CCalcDlg::~CCalcDlg() = default;
+CCalcDlg::~CCalcDlg()
+{
+    if (m_dwRegister != 0)
+        RevokeActiveObject(m_dwRegister, nullptr);
+}
 
 BOOL CCalcDlg::GetVisible() const
 {
@@ -55,6 +60,13 @@ void CCalcDlg::OnOK()
 
 void CCalcDlg::OnCancel()
 {
+    // A client that created this object still refers to it: the user's close
+    // takes the window away as Close does and keeps the object, which the
+    // client's final release deletes, never the window.
+    if (IsHeldByClient()) {
+        Close();
+        return;
+    }
     DestroyWindow();
 }
 

@@ -7,12 +7,17 @@
 // the engine through the message map and accelerator table 102.
 
 #include "platform/Dialog.h"
+#include "platform/Ole.h"
+
+// The calculator's automation class, the same in every build: the bus
+// registration, the class factory and the running object all carry it.
+inline constexpr CLSID CLSID_Calculator{"{830BAA84-3FD3-4A0E-8A00-25991F704E10}"};
 
 // When TRUE the display shows "%g" instead of "%1.10f"; set by the function
 // keys for one display update only.
 extern BOOL g_bShortFormat;
 
-class CCalcDlg : public CDialog {
+class CCalcDlg : public CDialog, public CAutomationObject {
 public:
     enum Operation { OP_NONE = 0, OP_PLUS = 1, OP_MINUS = 2, OP_MULTIPLY = 3, OP_DIVIDE = 4 };
     enum ErrorState { ERR_NONE = 0, ERR_DIVIDE_BY_ZERO = 1 };
@@ -56,6 +61,24 @@ public:
 
     BOOL PreTranslateMessage(const MSG& msg) override;
 
+    // Automation: the class factory, the running-object entry and the
+    // functions of the dispatch map (calc/CalcAutomation.cpp).
+    static COleObjectFactory factory;
+    BOOL RegisterActive();
+    const DispatchMap& GetDispatchMap() const override;
+    void OnFinalRelease() override;
+    long GetAccum() const;
+    void SetAccum(long value);
+    long GetOperand() const;
+    void SetOperand(long value);
+    short GetOperation() const;
+    void SetOperation(short value);
+    BOOL Evaluate();
+    void Clear();
+    void Display();
+    void Close();
+    BOOL Button(LPCTSTR key);
+
     // The engine's registers, in the order the engine declares them.
     double m_accum = 0.0;
     double m_operand = 0.0;
@@ -78,6 +101,8 @@ protected:
     HACCEL m_hAccel = nullptr;
     // When the window is destroyed, the object deletes itself.
     BOOL m_bAutoDelete = TRUE;
+    // Cookie of the running-object registration; 0 when not registered.
+    DWORD m_dwRegister = 0;
 
 private:
     void ShowFunctionResult(double value, BOOL decimalEntryAfter);

@@ -1,0 +1,166 @@
+#include "AutomationArgs.h"
+
+#include <QDBusVariant>
+#include <QMetaType>
+#include <QVariant>
+
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <locale.h>
+
+namespace {
+
+// No notation of a value that can fit a register needs more; refusing longer
+// texts keeps a hostile megabyte of digits from costing anything.
+constexpr std::size_t kLongestNumberText = 1024;
+
+// Variants inside variants are unwrapped this deep and no deeper.
+constexpr int kDeepestVariant = 16;
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Length of the run of digits at `pos`.
+std::size_t DigitsAt(std::string_view text, std::size_t pos)
+{
+    std::size_t end = pos;
+    while (end < text.size() && IsDigit(text[end]))
+        ++end;
+    return end - pos;
+}
+
+// TRUE when the whole of `text` is one number in the runtime's decimal form.
+bool IsDecimalNumber(std::string_view text)
+{
+    std::size_t pos = 0;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        ++pos;
+    const std::size_t whole = DigitsAt(text, pos);
+    pos += whole;
+    std::size_t fraction = 0;
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        fraction = DigitsAt(text, pos);
+        pos += fraction;
+    }
+    if (whole == 0 && fraction == 0)
+        return false;
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+            ++pos;
+        const std::size_t exponent = DigitsAt(text, pos);
+        if (exponent == 0)
+            return false;
+        pos += exponent;
+    }
+    return pos == text.size();
+}
+
+// strtod in the C locale, whatever locale the process runs in.
+double ParseInCLocale(const std::string& text)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return strtod_l(text.c_str(), nullptr, cLocale);
+}
+
+std::optional<DispValue> FromInteger(long double value, VARTYPE target)
+{
+    switch (target) {
+    case VT_I4:
+        if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
+            return std::nullopt;
+        return DispValue{static_cast<std::int32_t>(value), {}};
+    case VT_I2:
+        if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
+            return std::nullopt;
+        return DispValue{static_cast<std::int32_t>(value), {}};
+    case VT_BOOL:
+        return DispValue{value != 0 ? -1 : 0, {}};
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<DispValue> FromDouble(double value, VARTYPE target)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    if (target == VT_BOOL)
+        return DispValue{value != 0.0 ? -1 : 0, {}};
+    return FromInteger(RoundHalfToEven(value), target);
+}
+
+}  // namespace
+
+std::optional<double> NumberFromText(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    if (text.size() > kLongestNumberText || !IsDecimalNumber(text))
+        return std::nullopt;
+    return ParseInCLocale(std::string(text));
+}
+
+double RoundHalfToEven(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    // Below 2^52 the fraction value - floor(value) is exact; above, every
+    // double is already whole and the fraction is zero.
+    double result = std::floor(value);
+    const double fraction = value - result;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(result, 2.0) != 0.0))
+        result += 1.0;
+    return result;
+}
+
+std::optional<DispValue> ConvertArgument(const QVariant& argument, VARTYPE target)
+{
+    QVariant value = argument;
+    for (int depth = 0; value.metaType() == QMetaType::fromType<QDBusVariant>(); ++depth) {
+        if (depth == kDeepestVariant)
+            return std::nullopt;
+        value = qvariant_cast<QDBusVariant>(value).variant();
+    }
+
+    if (target == VT_BSTR) {
+        if (value.metaType().id() != QMetaType::QString)
+            return std::nullopt;
+        return DispValue{0, value.toString().toStdString()};
+    }
+
+    switch (value.metaType().id()) {
+    case QMetaType::UChar: return FromInteger(value.value<uchar>(), target);
+    case QMetaType::Short: return FromInteger(value.value<short>(), target);
+    case QMetaType::UShort: return FromInteger(value.value<ushort>(), target);
+    case QMetaType::Int: return FromInteger(value.value<int>(), target);
+    case QMetaType::UInt: return FromInteger(value.value<uint>(), target);
+    case QMetaType::LongLong: return FromInteger(value.value<qlonglong>(), target);
+    case QMetaType::ULongLong: return FromInteger(value.value<qulonglong>(), target);
+    case QMetaType::Double: return FromDouble(value.toDouble(), target);
+    case QMetaType::Bool: return FromInteger(value.toBool() ? -1 : 0, target);
+    case QMetaType::QString: {
+        const std::optional<double> number = NumberFromText(value.toString().toStdString());
+        if (!number)
+            return std::nullopt;
+        return FromDouble(*number, target);
+    }
+    default:
+        // Object paths, signatures, file descriptors, arrays, structs and
+        // dictionaries hold no number.
+        return std::nullopt;
+    }
+}
