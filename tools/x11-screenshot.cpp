@@ -1,6 +1,6 @@
-// Saves a PNG of an X display's screen: what the run script shows a user
-// whose machine has no display of its own. Usage: x11-screenshot FILE.png
-// (the display is taken from DISPLAY).
+// Saves a PNG of an X display's screen, or of one rectangle of it: what the
+// run script shows a user whose machine has no display of its own.
+// Usage: x11-screenshot FILE.png [X Y WIDTH HEIGHT] (display from DISPLAY).
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -10,8 +10,8 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FILE.png\n", argv[0]);
+    if (argc != 2 && argc != 6) {
+        std::fprintf(stderr, "usage: %s FILE.png [X Y WIDTH HEIGHT]\n", argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "xcb");
@@ -22,7 +22,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no screen on this display\n");
         return 1;
     }
-    const QPixmap shot = screen->grabWindow(0);
+    int rect[4] = {0, 0, -1, -1};
+    for (int i = 0; argc == 6 && i < 4; ++i)
+        rect[i] = QByteArray(argv[2 + i]).toInt();
+    const QPixmap shot = screen->grabWindow(0, rect[0], rect[1], rect[2], rect[3]);
     if (shot.isNull() || !shot.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "could not save %s\n", argv[1]);
         return 1;
