@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,7 +18,12 @@ namespace {
 // it, and no partner is cleared automatically.
 class RadioButton : public QRadioButton {
 public:
-    using QRadioButton::QRadioButton;
+    RadioButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
+    {
+        // Qt's radio buttons clear their siblings and refuse to be cleared
+        // themselves; ours are each a group of one.
+        setAutoExclusive(false);
+    }
 
 protected:
     void nextCheckState() override { setChecked(true); }
@@ -82,14 +88,18 @@ QWidget* CreateEdit(const ControlTemplate& c, DialogWindow* host)
 {
     const UINT id = static_cast<UINT>(c.id);
     QWidget* edit = nullptr;
-    // A multi-line edit that scrolls horizontally keeps one line that
-    // scrolls, which is what a line edit is; one that wraps is a text box.
-    if (Has(c, ES_MULTILINE) && !Has(c, ES_AUTOHSCROLL)) {
+    // A multi-line edit that only scrolls horizontally keeps one line that
+    // scrolls, which is what a line edit is. One that wraps, or that grows
+    // by lines (scrolling vertically or taking Enter), is a text box; it
+    // wraps only when it does not scroll horizontally.
+    const bool growsByLines = Has(c, ES_AUTOVSCROLL) || Has(c, ES_WANTRETURN) || !Has(c, ES_AUTOHSCROLL);
+    if (Has(c, ES_MULTILINE) && growsByLines) {
         auto* box = new QPlainTextEdit(host);
         box->setReadOnly(Has(c, ES_READONLY));
         box->setFrameShape(Has(c, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
         box->setVerticalScrollBarPolicy(Has(c, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setLineWrapMode(Has(c, ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
         box->setTabChangesFocus(true);
         QObject::connect(box, &QPlainTextEdit::textChanged, host, [host, id] { host->Notify(id, EN_CHANGE); });
         edit = box;
@@ -112,6 +122,13 @@ QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
     // Pictures and icons name their image in the caption; the text is for
     // plain statics only.
     auto* label = new QLabel(c.kind == ControlKind::Static ? Caption(c) : QString(), host);
+    if (c.kind == ControlKind::Picture) {
+        // Bitmap N is res/BitmapN.bmp, drawn for the control's size at the
+        // usual font; scaled so the picture keeps to its rectangle at any
+        // font. A missing bitmap leaves the control empty.
+        label->setPixmap(QPixmap(QStringLiteral(":/Bitmap%1.bmp").arg(Caption(c))));
+        label->setScaledContents(true);
+    }
     label->setAlignment(StaticAlignment(c));
     label->setTextFormat(Qt::PlainText);
     if (Has(c, SS_SUNKEN))

@@ -83,8 +83,7 @@ BOOL CDialog::Create(int templateId, CWnd* parent)
         return FALSE;
     if (!BuildWindow(*t, parent))
         return FALSE;
-    if (OnInitDialog() && m_widget != nullptr)
-        FocusFirstTabStop(m_widget);
+    RunInitDialog();
     if ((t->style & WS_VISIBLE) && m_widget != nullptr)
         m_widget->show();
     return m_widget != nullptr;
@@ -127,10 +126,19 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
     return TRUE;
 }
 
+void CDialog::RunInitDialog()
+{
+    if (OnInitDialog() && m_widget != nullptr)
+        FocusFirstTabStop(m_widget);
+}
+
 void CDialog::ForgetWindow()
 {
     if (auto* host = HostOf(m_widget))
         host->Detach();
+    for (CWnd* control : m_boundControls)
+        control->Detach();
+    m_boundControls.clear();
     m_controls.clear();
     m_widget = nullptr;
 }
@@ -239,11 +247,14 @@ BOOL CDialog::HandleDialogKey(const MSG& msg)
 
 BOOL CDialog::OnInitDialog()
 {
+    UpdateData(FALSE);
     return TRUE;
 }
 
 void CDialog::OnOK()
 {
+    if (!UpdateData(TRUE))
+        return;  // the failing field has been shown to the user
     EndDialog(IDOK);
 }
 

@@ -10,7 +10,9 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
+class CDataExchange;
 class DialogWindow;
 
 class CDialog : public CWnd {
@@ -24,6 +26,19 @@ public:
     // is missing or the window could not be built.
     BOOL Create(int templateId, CWnd* parent = nullptr);
 
+    // Runs the dialog modally: the window is built from the template with
+    // the parent, else the application's main window, as owner; the owner
+    // takes no input until the dialog ends. The window is centred over the
+    // owner when the template's origin is (0, 0), otherwise placed at the
+    // template's position relative to the owner's client area. Returns the
+    // result given to EndDialog (-1 when the window could not be made, or
+    // was destroyed from outside); the window is gone afterwards.
+    virtual int DoModal();
+
+    // Runs DoDataExchange in one direction. FALSE when a field failed (the
+    // user has been told and the field has the focus).
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
     // Destroys the window (not the object); the last step is PostNcDestroy,
     // which may delete the object. Destroying the application's main window
     // ends the program.
@@ -32,6 +47,18 @@ public:
     CWnd* GetDlgItem(int id) const;
     void SetDlgItemText(int id, const CString& text);
     CString GetDlgItemText(int id) const;
+
+    // Checks `checked` and clears every other radio button whose id lies in
+    // first..last; other kinds of control in the range are left alone.
+    void CheckRadioButton(int first, int last, int checked);
+    // BST_CHECKED or BST_UNCHECKED; unchecked for a control that is no
+    // button.
+    UINT IsDlgButtonChecked(int id) const;
+    void CheckDlgButton(int id, UINT check);
+
+    // Lets `control` stand for control `id` until the window is destroyed
+    // (DDX_Control's work).
+    void AttachControl(int id, CWnd& control);
 
     // Sends a command to this dialog as a click or an accelerator would.
     void SendCommand(UINT id, UINT notification = BN_CLICKED);
@@ -47,9 +74,15 @@ public:
 protected:
     // Runs after the controls exist and before the window is shown. TRUE lets
     // the first tab stop take the focus.
+    // The default runs the exchange in the load direction.
     virtual BOOL OnInitDialog();
+    // The default saves and validates the fields and ends the dialog with
+    // IDOK only when every field passes.
     virtual void OnOK();
+    // The default ends the dialog with IDCANCEL, without validation.
     virtual void OnCancel();
+    // The dialog's fields: DDX_ and DDV_ calls (DataExchange.h). None here.
+    virtual void DoDataExchange(CDataExchange* pDX);
     // The last thing that happens when the window is destroyed.
     virtual void PostNcDestroy() {}
 
@@ -64,10 +97,14 @@ private:
     friend class DialogWindow;
     BOOL BuildWindow(const DialogTemplate& dialogTemplate, CWnd* owner);
     void ForgetWindow();
+    void PlaceModal(const DialogTemplate& dialogTemplate, CWnd* owner);
+    // OnInitDialog, then the focus to the first tab stop when it asks so.
+    void RunInitDialog();
 
     int m_templateId;
     CWnd* m_pParent;
     std::map<int, std::unique_ptr<CWnd>> m_controls;
+    std::vector<CWnd*> m_boundControls;  // DDX_Control's objects, detached with the window
 };
 
 // Translates a key through an accelerator table: on a match the command is

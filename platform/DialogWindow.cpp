@@ -15,6 +15,12 @@ DialogWindow::DialogWindow(CDialog* owner, QWidget* parent, Qt::WindowFlags flag
     setSizeGripEnabled(false);
 }
 
+DialogWindow::~DialogWindow()
+{
+    if (m_owner != nullptr)
+        m_owner->ForgetWindow();
+}
+
 void DialogWindow::Notify(UINT id, UINT notification)
 {
     if (m_owner != nullptr)

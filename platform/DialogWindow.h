@@ -16,6 +16,9 @@ class CDialog;
 class DialogWindow : public QDialog {
 public:
     DialogWindow(CDialog* owner, QWidget* parent, Qt::WindowFlags flags);
+    // A window deleted from outside (with its owner window) lets its
+    // dialog know, so the dialog never reaches a deleted widget.
+    ~DialogWindow() override;
 
     CDialog* Owner() const { return m_owner; }
     void Detach() { m_owner = nullptr; }

@@ -7,6 +7,22 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+BOOL CWnd::Attach(HWND window)
+{
+    if (m_widget != nullptr || window == nullptr)
+        return FALSE;
+    // A handle is only ever made from a widget (GetSafeHwnd).
+    m_widget = static_cast<QWidget*>(const_cast<void*>(window));
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    HWND window = m_widget;
+    m_widget = nullptr;
+    return window;
+}
+
 DWORD CWnd::GetStyle() const
 {
     DWORD style = 0;

@@ -19,6 +19,10 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     HWND GetSafeHwnd() const { return m_widget; }
+    // Makes this object stand for an existing window it does not own, or
+    // forget it again (returning it).
+    BOOL Attach(HWND window);
+    HWND Detach();
     DWORD GetStyle() const;  // WS_VISIBLE and WS_DISABLED as they stand
     BOOL ShowWindow(int showCommand);
     BOOL IsWindowVisible() const;

@@ -35,8 +35,53 @@ const ACCEL kTable102[] = {
     {kChar | FLASTENTRY, 'c', 1021},
 };
 
+// The utility dialogs' tables: Esc sends Done (1), Enter the dialog's
+// compute button, and the two engineering dialogs one more shortcut each.
+const ACCEL kTable133[] = {  // bolt hole
+    {kVirt | FCONTROL, 'C', 1049},
+    {kVirt, VK_ESCAPE, 1},
+    {kVirt | FLASTENTRY, VK_RETURN, 1042},
+};
+const ACCEL kTable134[] = {  // right triangle
+    {kVirt | FALT, 'C', 1076},
+    {kVirt, VK_ESCAPE, 1},
+    {kVirt | FLASTENTRY, VK_RETURN, 1075},
+};
+const ACCEL kTable163[] = {  // loan
+    {kVirt, VK_ESCAPE, 1},
+    {kVirt | FLASTENTRY, VK_RETURN, 1112},
+};
+const ACCEL kTable164[] = {  // savings interest
+    {kVirt, VK_ESCAPE, 1},
+    {kVirt | FLASTENTRY, VK_RETURN, 1116},
+};
+const ACCEL kTable173[] = {  // accrued payments
+    {kVirt, VK_ESCAPE, 1},
+    {kVirt | FLASTENTRY, VK_RETURN, 1130},
+};
+const ACCEL kTable174[] = {  // credit card
+    {kVirt, VK_ESCAPE, 1},
+    {kVirt | FLASTENTRY, VK_RETURN, 1136},
+};
+const ACCEL kTable175[] = {  // savings goal
+    {kVirt, VK_ESCAPE, 1},
+    {kVirt | FLASTENTRY, VK_RETURN, 1136},
+};
+const ACCEL kTable176[] = {  // early payoff
+    {kVirt, VK_ESCAPE, 1},
+    {kVirt | FLASTENTRY, VK_RETURN, 1136},
+};
+
 const AcceleratorTable kTables[] = {
     {102, kTable102},
+    {133, kTable133},
+    {134, kTable134},
+    {163, kTable163},
+    {164, kTable164},
+    {173, kTable173},
+    {174, kTable174},
+    {175, kTable175},
+    {176, kTable176},
 };
 
 }  // namespace

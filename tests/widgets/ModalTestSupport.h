@@ -1,0 +1,72 @@
+#pragma once
+// Helpers for driving modal dialogs from a test: the test's steps run
+// inside the dialog's modal loop, and message boxes the dialog raises are
+// answered from a timer. Each helper gives up instead of hanging when the
+// expected window never comes.
+
+#include "platform/Dialog.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+// The result DoModal returns when the steps left the dialog open.
+inline constexpr int kLeftOpen = -77;
+
+// Runs `dialog` modally; `steps` run inside its loop once it is shown. If
+// the steps do not end the dialog, it is ended with kLeftOpen.
+inline int RunModal(CDialog& dialog, const std::function<void()>& steps)
+{
+    QObject context;  // cancels the timer should the loop never start
+    QTimer::singleShot(0, &context, [&dialog, steps] {
+        steps();
+        if (auto* window = qobject_cast<QDialog*>(dialog.Widget()); window != nullptr && window->isVisible())
+            window->done(kLeftOpen);
+    });
+    return dialog.DoModal();
+}
+
+// Answers the next message box with OK and records what it said. Arm it
+// right before the action that should raise the box; a box that never
+// comes leaves `shown` false (the timer dies with this object).
+class MessageBoxAnswerer {
+public:
+    void Arm()
+    {
+        shown = false;
+        text.clear();
+        caption.clear();
+        QTimer::singleShot(0, &m_context, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            shown = true;
+            text = box->text().toStdString();
+            caption = box->windowTitle().toStdString();
+            box->accept();
+        });
+    }
+
+    bool shown = false;
+    std::string text;
+    std::string caption;
+
+private:
+    QObject m_context;
+};
+
+inline QWidget* Control(const CDialog& dialog, int id)
+{
+    CWnd* control = dialog.GetDlgItem(id);
+    return control != nullptr ? control->Widget() : nullptr;
+}
+
+inline QLineEdit* Edit(const CDialog& dialog, int id)
+{
+    return qobject_cast<QLineEdit*>(Control(dialog, id));
+}
