@@ -1,0 +1,221 @@
+// The conversions a client's values go through, without a bus: numbers in
+// text, rounding, every D-Bus type against every target type, the register
+// reading of Accum and Operand, the activation file's Exec line and the
+// introspection data made from the calculator's dispatch map.
+
+#include "calc/AutomationInteger.h"
+#include "calc/CalcDlg.h"
+#include "platform/ActivationFile.h"
+#include "platform/AutomationArgs.h"
+#include "platform/AutomationIntrospection.h"
+
+#include <QDBusArgument>
+#include <QDBusObjectPath>
+#include <QDBusSignature>
+#include <QDBusVariant>
+#include <QRegularExpression>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TEST(NumberFromText, ReadsTheRuntimesNotationWithBlanksAround)
+{
+    struct Case {
+        const char* text;
+        std::optional<double> expected;
+    };
+    const Case cases[] = {
+        {"12", 12.0},           {"  -7\t", -7.0},   {"+3.5", 3.5},     {"1.", 1.0},
+        {".5", 0.5},            {"2e3", 2000.0},    {"2E-1", 0.2},     {"1e999", HUGE_VAL},
+        {"", std::nullopt},     {"   ", std::nullopt}, {".", std::nullopt}, {"12abc", std::nullopt},
+        {"0x1A", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt}, {"1e", std::nullopt},
+        {"1 2", std::nullopt},  {"--1", std::nullopt}, {"1,5", std::nullopt}, {"\n5", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NumberFromText(c.text), c.expected) << '"' << c.text << '"';
+}
+
+TEST(NumberFromText, RefusesAMegabyteOfDigitsAtOnce)
+{
+    EXPECT_EQ(NumberFromText(std::string(1 << 20, '7')), std::nullopt);
+}
+
+TEST(RoundHalfToEven, TiesGoToTheEvenNeighbour)
+{
+    const std::pair<double, double> cases[] = {
+        {0.5, 0.0},  {1.5, 2.0},   {2.5, 2.0},   {-0.5, -0.0}, {-1.5, -2.0}, {-2.5, -2.0},
+        {2.4, 2.0},  {2.6, 3.0},   {-2.6, -3.0}, {1e300, 1e300}, {4503599627370495.5, 4503599627370496.0},
+    };
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(RoundHalfToEven(value), expected) << value;
+}
+
+// The number a conversion gives, or a sentinel for a refusal.
+constexpr std::int64_t kRefused = std::numeric_limits<std::int64_t>::min();
+
+std::int64_t Converted(const QVariant& value, VARTYPE target)
+{
+    const std::optional<DispValue> result = ConvertArgument(value, target);
+    return result ? result->number : kRefused;
+}
+
+TEST(ConvertArgument, IntegersOfEveryWidthWhenTheyFit)
+{
+    struct Case {
+        QVariant value;
+        std::int64_t asI4, asI2, asBool;
+    };
+    const Case cases[] = {
+        {QVariant::fromValue<uchar>(200), 200, 200, -1},
+        {QVariant::fromValue<short>(-5), -5, -5, -1},
+        {QVariant::fromValue<ushort>(40000), 40000, kRefused, -1},
+        {QVariant::fromValue<int>(0), 0, 0, 0},
+        {QVariant::fromValue<int>(-32768), -32768, -32768, -1},
+        {QVariant::fromValue<int>(32768), 32768, kRefused, -1},
+        {QVariant::fromValue<uint>(2147483648u), kRefused, kRefused, -1},
+        {QVariant::fromValue<qlonglong>(-2147483648LL), -2147483648LL, kRefused, -1},
+        {QVariant::fromValue<qlonglong>(-2147483649LL), kRefused, kRefused, -1},
+        {QVariant::fromValue<qulonglong>(18446744073709551615ULL), kRefused, kRefused, -1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Converted(c.value, VT_I4), c.asI4) << c.value.toString().toStdString();
+        EXPECT_EQ(Converted(c.value, VT_I2), c.asI2) << c.value.toString().toStdString();
+        EXPECT_EQ(Converted(c.value, VT_BOOL), c.asBool) << c.value.toString().toStdString();
+    }
+}
+
+TEST(ConvertArgument, DoublesBooleansAndNumberStrings)
+{
+    struct Case {
+        QVariant value;
+        std::int64_t asI4, asI2, asBool;
+    };
+    const Case cases[] = {
+        {2.5, 2, 2, -1},
+        {3.5, 4, 4, -1},
+        {-0.4, 0, 0, -1},
+        {0.0, 0, 0, 0},
+        {2147483647.4, 2147483647, kRefused, -1},
+        {2147483647.5, kRefused, kRefused, -1},
+        {std::numeric_limits<double>::quiet_NaN(), kRefused, kRefused, kRefused},
+        {std::numeric_limits<double>::infinity(), kRefused, kRefused, kRefused},
+        {true, -1, -1, -1},
+        {false, 0, 0, 0},
+        {QStringLiteral(" 12.5 "), 12, 12, -1},
+        {QStringLiteral("-3"), -3, -3, -1},
+        {QStringLiteral("0"), 0, 0, 0},
+        {QStringLiteral("40000"), 40000, kRefused, -1},
+        {QStringLiteral("seven"), kRefused, kRefused, kRefused},
+        {QStringLiteral("true"), kRefused, kRefused, kRefused},
+        {QStringLiteral(""), kRefused, kRefused, kRefused},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Converted(c.value, VT_I4), c.asI4) << c.value.toString().toStdString();
+        EXPECT_EQ(Converted(c.value, VT_I2), c.asI2) << c.value.toString().toStdString();
+        EXPECT_EQ(Converted(c.value, VT_BOOL), c.asBool) << c.value.toString().toStdString();
+    }
+}
+
+TEST(ConvertArgument, VariantsAreUnwrappedAndContainersRefused)
+{
+    const QVariant wrapped = QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusVariant(7))));
+    EXPECT_EQ(Converted(wrapped, VT_I4), 7);
+
+    QVariant deep = 1;
+    for (int i = 0; i < 40; ++i)
+        deep = QVariant::fromValue(QDBusVariant(deep));
+    EXPECT_EQ(Converted(deep, VT_I4), kRefused);
+
+    const QVariant refused[] = {
+        QVariant::fromValue(QStringList{QStringLiteral("1")}),
+        QVariant::fromValue(QByteArray("1")),
+        QVariant::fromValue(QVariantList{1, 2}),
+        QVariant::fromValue(QDBusObjectPath(QStringLiteral("/1"))),
+        QVariant::fromValue(QDBusSignature(QStringLiteral("i"))),
+        QVariant(),
+    };
+    for (const QVariant& value : refused) {
+        EXPECT_EQ(Converted(value, VT_I4), kRefused) << value.typeName();
+        EXPECT_EQ(Converted(value, VT_BOOL), kRefused) << value.typeName();
+    }
+}
+
+TEST(ConvertArgument, TextParametersTakeTextOnly)
+{
+    const std::optional<DispValue> text = ConvertArgument(QStringLiteral("7+"), VT_BSTR);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->text, "7+");
+    EXPECT_FALSE(ConvertArgument(7, VT_BSTR));
+    EXPECT_FALSE(ConvertArgument(QVariant::fromValue(QStringList{QStringLiteral("7")}), VT_BSTR));
+}
+
+TEST(AutomationLongFrom, TruncatesTowardZeroAndSaturates)
+{
+    const std::pair<double, long> cases[] = {
+        {0.0, 0},
+        {1.9, 1},
+        {-1.9, -1},
+        {2147483647.0, 2147483647},
+        {2147483647.9, 2147483647},
+        {2147483648.0, 2147483647},
+        {1e300, 2147483647},
+        {std::numeric_limits<double>::infinity(), 2147483647},
+        {-2147483648.0, -2147483648L},
+        {-2147483649.5, -2147483648L},
+        {-std::numeric_limits<double>::infinity(), -2147483648L},
+        {std::numeric_limits<double>::quiet_NaN(), 0},
+        {-std::numeric_limits<double>::quiet_NaN(), 0},
+    };
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(AutomationLongFrom(value), expected) << value;
+}
+
+TEST(ActivationFile, ExecLineQuotesWhatTheDaemonWouldSplit)
+{
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {"/usr/bin/numbrix-calc", "/usr/bin/numbrix-calc -Automation"},
+        {"/opt/my apps/numbrix-calc", "'/opt/my apps/numbrix-calc' -Automation"},
+        {"/opt/it's/calc", "'/opt/it'\\''s/calc' -Automation"},
+        {"/opt/$HOME/calc", "'/opt/$HOME/calc' -Automation"},
+        {"/opt/line\nbreak/calc", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(ActivationExecLine(path), expected) << path;
+}
+
+TEST(ActivationFile, TextNamesTheClassAndItsId)
+{
+    const std::optional<std::string> text =
+        ActivationFileText("numbrix.calculator", std::string(CLSID_Calculator.text), "/usr/bin/numbrix-calc");
+    ASSERT_TRUE(text);
+    EXPECT_EQ(*text,
+              "# Automation class numbrix.calculator, class id {830BAA84-3FD3-4A0E-8A00-25991F704E10}\n"
+              "[D-BUS Service]\n"
+              "Name=numbrix.calculator\n"
+              "Exec=/usr/bin/numbrix-calc -Automation\n");
+}
+
+TEST(Introspection, ListsTheDispatchMapInItsOrderWithBusTypes)
+{
+    CCalcDlg calculator;
+    const QString xml = IntrospectionXml(QStringLiteral("numbrix.calculator.Calculator"), calculator.GetDispatchMap());
+    const QRegularExpression member(QStringLiteral("<(property|method) name=\"(\\w+)\"( type=\"(\\w)\")?"));
+    QStringList found;
+    for (auto it = member.globalMatch(xml); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        found << m.captured(2) + m.captured(4);
+    }
+    EXPECT_EQ(found, (QStringList{"Accumi", "Operandi", "Operationn", "Visibleb", "Evaluate", "Clear", "Display",
+                                  "Close", "Button"}));
+    EXPECT_TRUE(xml.contains(QStringLiteral(
+        "<method name=\"Button\">\n      <arg name=\"value\" type=\"s\" direction=\"in\"/>\n"
+        "      <arg name=\"result\" type=\"b\" direction=\"out\"/>")));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<method name=\"Evaluate\">\n      <arg name=\"result\" type=\"b\"")));
+}
+
+}  // namespace
