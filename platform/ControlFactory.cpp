@@ -133,6 +133,8 @@ QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
     label->setTextFormat(Qt::PlainText);
     if (Has(c, SS_SUNKEN))
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    else if (Has(c, WS_BORDER))
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);  // a thin line, as a bordered static has
     // A static with a tab stop takes the focus (and shows nothing of it).
     label->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::TabFocus : Qt::NoFocus);
     return label;

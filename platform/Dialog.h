@@ -47,6 +47,9 @@ public:
     CWnd* GetDlgItem(int id) const;
     void SetDlgItemText(int id, const CString& text);
     CString GetDlgItemText(int id) const;
+    // The control's text as an integer, by the rule of ParseDialogItemInt
+    // (DialogItemInt.h): 0, with *translated FALSE, when it does not convert.
+    UINT GetDlgItemInt(int id, BOOL* translated = nullptr, BOOL bSigned = TRUE) const;
 
     // Checks `checked` and clears every other radio button whose id lies in
     // first..last; other kinds of control in the range are left alone.

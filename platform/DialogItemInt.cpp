@@ -1,5 +1,7 @@
 #include "DialogItemInt.h"
 
+#include "Dialog.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -45,4 +47,12 @@ std::optional<UINT> ParseDialogItemInt(const CString& text, BOOL bSigned)
     if (negative)
         return static_cast<UINT>(-static_cast<std::int64_t>(magnitude));
     return static_cast<UINT>(magnitude);
+}
+
+UINT CDialog::GetDlgItemInt(int id, BOOL* translated, BOOL bSigned) const
+{
+    const std::optional<UINT> value = ParseDialogItemInt(GetDlgItemText(id), bSigned);
+    if (translated != nullptr)
+        *translated = value.has_value() ? TRUE : FALSE;
+    return value.value_or(0);
 }
