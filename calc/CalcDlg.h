@@ -59,6 +59,10 @@ public:
     void OnClickedMmToInch();
     void OnSetFocusDisplay();
 
+    // Utility launchers: each opens its dialog modally over this window
+    // (calc/CalcLaunchers.cpp).
+    void OnClickedPhotoSizing();
+
     BOOL PreTranslateMessage(const MSG& msg) override;
 
     // Automation: the class factory, the running-object entry and the

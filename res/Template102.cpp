@@ -46,6 +46,7 @@ const ControlTemplate kControls[] = {
     {1052, ControlKind::MonthCalendar, "", 7, 1, 135, 97, WS_TABSTOP | WS_EX_CLIENTEDGE},
     {-1, ControlKind::Static, "Utilities:", 5, 105, 27, 9, SS_LEFT},
     {1085, ControlKind::Animation, "", 145, 1, 139, 27, WS_BORDER | WS_TABSTOP},
+    {1080, ControlKind::PushButton, "Photo Sizing", 80, 105, 43, 14, kTabKey},
     {-1, ControlKind::GroupBox, "Financial", 0, 120, 185, 50, 0},
     {1042, ControlKind::PushButton, "Payoff Date", 135, 130, 45, 15, WS_TABSTOP | WS_DISABLED},
     {1140, ControlKind::PushButton, "Extra Paymts", 135, 150, 45, 15, WS_TABSTOP | WS_DISABLED},

@@ -8,6 +8,7 @@ const DialogTemplate* const kTemplates[] = {
     &kCalculatorTemplate,
     &kBoltHoleTemplate,
     &kTrigTemplate,
+    &kPhotoSizeTemplate,
 };
 
 }  // namespace

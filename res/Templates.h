@@ -6,3 +6,4 @@
 extern const DialogTemplate kCalculatorTemplate;  // 102
 extern const DialogTemplate kBoltHoleTemplate;    // 133
 extern const DialogTemplate kTrigTemplate;        // 134
+extern const DialogTemplate kPhotoSizeTemplate;   // 165

@@ -12,23 +12,42 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 
 // The result DoModal returns when the steps left the dialog open.
 inline constexpr int kLeftOpen = -77;
 
+// A quit request left behind by an earlier test (a destroyed main window
+// asks the application to quit) would make every later modal loop return at
+// once. This runs it and clears it: the application's own loop resets the
+// request when it ends.
+inline void ClearStaleQuitRequest()
+{
+    QCoreApplication::processEvents();
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
 // Runs `dialog` modally; `steps` run inside its loop once it is shown. If
 // the steps do not end the dialog, it is ended with kLeftOpen.
 inline int RunModal(CDialog& dialog, const std::function<void()>& steps)
 {
+    ClearStaleQuitRequest();
     QObject context;  // cancels the timer should the loop never start
-    QTimer::singleShot(0, &context, [&dialog, steps] {
+    bool ran = false;
+    QTimer::singleShot(0, &context, [&dialog, &ran, steps] {
+        ran = true;
         steps();
         if (auto* window = qobject_cast<QDialog*>(dialog.Widget()); window != nullptr && window->isVisible())
             window->done(kLeftOpen);
     });
-    return dialog.DoModal();
+    const int result = dialog.DoModal();
+    if (!ran)
+        ADD_FAILURE() << "the dialog's modal loop never ran the test's steps";
+    return result;
 }
 
 // Answers the next message box with OK and records what it said. Arm it
