@@ -15,18 +15,19 @@ bool IsPlainPathCharacter(char c)
            std::string_view("/._-+,:@=").find(c) != std::string_view::npos;
 }
 
-// Single quotes keep everything literal; a quote itself is closed, escaped
-// and reopened, as the daemon's shell-style parser reads it.
-std::string ShellQuoted(const std::string& text)
+// The daemon splits Exec= the way a shell would, after its file reader has
+// taken every backslash as an escape: single quotes keep the rest literal,
+// and a path with a single quote in it goes in double quotes, where only
+// " $ and ` would still be special. Other paths have no spelling; nullopt.
+std::optional<std::string> ShellQuoted(const std::string& text)
 {
-    std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    return quoted + "'";
+    if (text.find('\\') != std::string::npos)
+        return std::nullopt;
+    if (text.find('\'') == std::string::npos)
+        return "'" + text + "'";
+    if (text.find_first_of("\"\\$`") == std::string::npos)
+        return "\"" + text + "\"";
+    return std::nullopt;
 }
 
 }  // namespace
@@ -38,7 +39,12 @@ std::optional<std::string> ActivationExecLine(const std::string& programPath)
     bool plain = true;
     for (char c : programPath)
         plain = plain && IsPlainPathCharacter(c);
-    return (plain ? programPath : ShellQuoted(programPath)) + " -Automation";
+    if (plain)
+        return programPath + " -Automation";
+    const std::optional<std::string> quoted = ShellQuoted(programPath);
+    if (!quoted)
+        return std::nullopt;
+    return *quoted + " -Automation";
 }
 
 std::optional<std::string> ActivationFileText(const std::string& progId, const std::string& clsid,

@@ -9,7 +9,8 @@
 
 // The Exec= value: the program's path, quoted as service files need when it
 // holds anything but plain path characters, then " -Automation".
-// nullopt for a path no service file can carry (a line break in it).
+// nullopt for a path no service file can carry (a line break or a
+// backslash in it, or a single quote together with one of " $ `).
 std::optional<std::string> ActivationExecLine(const std::string& programPath);
 
 // The whole file for `progId`, with the class id in a comment.

@@ -179,8 +179,11 @@ TEST(ActivationFile, ExecLineQuotesWhatTheDaemonWouldSplit)
     const std::pair<std::string, std::optional<std::string>> cases[] = {
         {"/usr/bin/numbrix-calc", "/usr/bin/numbrix-calc -Automation"},
         {"/opt/my apps/numbrix-calc", "'/opt/my apps/numbrix-calc' -Automation"},
-        {"/opt/it's/calc", "'/opt/it'\\''s/calc' -Automation"},
+        {"/opt/it's/calc", "\"/opt/it's/calc\" -Automation"},
         {"/opt/$HOME/calc", "'/opt/$HOME/calc' -Automation"},
+        {"/opt/it's/$HOME", std::nullopt},
+        {"/opt/it's/\"q\"", std::nullopt},
+        {"/opt/back\\slash/calc", std::nullopt},
         {"/opt/line\nbreak/calc", std::nullopt},
         {"", std::nullopt},
     };

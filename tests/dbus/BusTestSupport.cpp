@@ -94,6 +94,8 @@ Client::~Client()
 
 void Client::Disconnect()
 {
+    // The connection closes only when no QDBusConnection refers to it.
+    m_bus = QDBusConnection(QStringLiteral("test-client-closed"));
     QDBusConnection::disconnectFromBus(m_name);
 }
 
