@@ -105,6 +105,25 @@ TEST(BusLoss, TheCalculatorKeepsWorkingWhenTheBusGoes)
     EXPECT_EXIT(BusGoesAway(), ::testing::ExitedWithCode(0), "");
 }
 
+void ServerLosesItsBus()
+{
+    Client client;
+    auto server = StartCalculator({QStringLiteral("-Automation")});
+    if (!WaitForOwner(client, kProgId, 15000))
+        EndChild(false, "the server did not come up");
+    TestBus().Kill();
+    // A server with no window and no bus can never be used again: it ends.
+    const bool ended = WaitFor([&] { return server->state() == QProcess::NotRunning; }, 10000);
+    const bool clean = ended && server->exitStatus() == QProcess::NormalExit && server->exitCode() == 0;
+    StopProcess(*server);
+    EndChild(clean, "a windowless server must end when its bus goes");
+}
+
+TEST(BusLoss, AWindowlessServerEndsWhenTheBusGoes)
+{
+    EXPECT_EXIT(ServerLosesItsBus(), ::testing::ExitedWithCode(0), "");
+}
+
 // Runs InitInstance of the real application object with `arguments` and no
 // bus to reach; answers any message box, noting its text.
 void StartWithoutBus(const std::vector<std::string>& arguments, bool serverRun)
