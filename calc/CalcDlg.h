@@ -61,6 +61,8 @@ public:
 
     // Utility launchers: each opens its dialog modally over this window
     // (calc/CalcLaunchers.cpp).
+    void OnClickedTrigUtil();
+    void OnBoltHole();
     void OnClickedPhotoSizing();
 
     BOOL PreTranslateMessage(const MSG& msg) override;

@@ -36,8 +36,10 @@ const MessageMap& CCalcDlg::GetMessageMap() const
         ON_BN_CLICKED(1032, &CCalcDlg::OnClickedAtan),
         ON_BN_CLICKED(1150, &CCalcDlg::OnClickedClearEntry),
         ON_BN_CLICKED(1025, &CCalcDlg::OnClickedPercent),
+        ON_BN_CLICKED(1033, &CCalcDlg::OnClickedTrigUtil),
         ON_BN_CLICKED(1080, &CCalcDlg::OnClickedPhotoSizing),
         // Commands no control sends.
+        ON_COMMAND(1034, &CCalcDlg::OnBoltHole),
         ON_COMMAND(1027, &CCalcDlg::OnClickedInchToMm),
         ON_COMMAND(1028, &CCalcDlg::OnClickedMmToInch),
         ON_COMMAND(1049, &CCalcDlg::OnClickedPercent),

@@ -5,7 +5,22 @@
 
 #include "CalcDlg.h"
 
+#include "utilities/engineering/BoltHoleDlg.h"
 #include "utilities/engineering/PhotoSizeDlg.h"
+#include "utilities/engineering/TrigDlg.h"
+
+void CCalcDlg::OnClickedTrigUtil()
+{
+    CTrigDlg dlg;
+    dlg.DoModal();
+}
+
+// No control of the window sends 1034; the command alone opens this one.
+void CCalcDlg::OnBoltHole()
+{
+    CBoltHoleDlg dlg;
+    dlg.DoModal();
+}
 
 void CCalcDlg::OnClickedPhotoSizing()
 {
