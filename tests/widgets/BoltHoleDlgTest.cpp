@@ -1,0 +1,447 @@
+// The bolt-hole dialog as a user works it: typing the pattern, Write It!
+// by button and Enter, Copy by button and Ctrl+C, the spacing display while
+// typing, Done, Esc and the close box; the list read back from both places
+// and from the desktop clipboard.
+
+#include "ModalTestSupport.h"
+
+#include "platform/Clipboard.h"
+#include "utilities/engineering/BoltHoleDlg.h"
+
+#include <QAbstractScrollArea>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+constexpr int kHoles = 1035;
+constexpr int kBoltDia = 1036;
+constexpr int kInitAngle = 1038;
+constexpr int kTotalAngle = 1039;
+constexpr int kCenterX = 1040;
+constexpr int kCenterY = 1041;
+constexpr int kWriteIt = 1042;
+constexpr int kSpacingDisplay = 1045;
+constexpr int kListDisplay = 1048;
+constexpr int kCopy = 1049;
+constexpr int kCenterZ = 1050;
+constexpr int kHiddenList = 1051;
+
+constexpr int kInputs[] = {kHoles, kBoltDia, kTotalAngle, kInitAngle, kCenterX, kCenterY, kCenterZ};
+
+constexpr const char* kFourHoles =
+    "X0.5000 Y0.0000 Z0.0000\n"
+    "X0.0000 Y0.5000 Z0.0000\n"
+    "X-0.5000 Y0.0000 Z0.0000\n"
+    "X-0.0000 Y-0.5000 Z0.0000\n";
+
+void TypeInto(const CDialog& dlg, int id, const char* text)
+{
+    QLineEdit* edit = Edit(dlg, id);
+    ASSERT_NE(edit, nullptr) << "no edit " << id;
+    edit->setFocus();
+    edit->selectAll();
+    if (*text == '\0')
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+}
+
+void Click(const CDialog& dlg, int id)
+{
+    QWidget* button = Control(dlg, id);
+    ASSERT_NE(button, nullptr) << "no control " << id;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void Press(const CDialog& dlg, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = dlg.Widget()->focusWidget() != nullptr ? dlg.Widget()->focusWidget() : dlg.Widget();
+    QTest::keyClick(target, key, modifiers);
+}
+
+// What a Write It! left in its two places.
+struct Lists {
+    CString display;
+    CString hidden;
+};
+
+Lists ListsOf(const CDialog& dlg)
+{
+    return {dlg.GetDlgItemText(kListDisplay), dlg.GetDlgItemText(kHiddenList)};
+}
+
+size_t LineCount(const CString& text)
+{
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(BoltHoleDlg, OpensWithTheStartingValues)
+{
+    CBoltHoleDlg dlg;
+    std::vector<CString> inputs;
+    CString caption;
+    CString spacing;
+    Lists lists;
+    bool hiddenListVisible = true;
+    QSize pictureSize;
+    const int result = RunModal(dlg, [&] {
+        for (int id : kInputs)
+            inputs.push_back(dlg.GetDlgItemText(id));
+        caption = dlg.GetWindowText();
+        spacing = dlg.GetDlgItemText(kSpacingDisplay);
+        lists = ListsOf(dlg);
+        hiddenListVisible = Control(dlg, kHiddenList)->isVisible();
+        for (const QLabel* label : dlg.Widget()->findChildren<QLabel*>()) {
+            if (!label->pixmap().isNull())
+                pictureSize = label->pixmap().size();
+        }
+        Press(dlg, Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(caption, "Bolt Hole Dialog");
+    EXPECT_EQ(inputs, (std::vector<CString>{"4", "1", "360", "0", "0", "0", "0"}));
+    EXPECT_EQ(spacing, "90.00");
+    EXPECT_EQ(lists.display, "");
+    EXPECT_EQ(lists.hidden, "");
+    EXPECT_FALSE(hiddenListVisible);
+    EXPECT_EQ(pictureSize, QSize(126, 136));
+}
+
+enum class Trigger { Button, EnterKey };
+
+struct Pattern {
+    const char* name;
+    std::map<int, const char*> typed;
+    Trigger trigger;
+    const char* list;     // the whole list in both places
+    const char* spacing;  // the spacing display afterwards
+};
+
+const Pattern kPatterns[] = {
+    {"starting values", {}, Trigger::Button, kFourHoles, "90.00"},
+    {"starting values by Enter", {}, Trigger::EnterKey, kFourHoles, "90.00"},
+    {"three holes over 180 from 45",
+     {{kHoles, "3"}, {kTotalAngle, "180"}, {kInitAngle, "45"}, {kBoltDia, "2"}}, Trigger::EnterKey,
+     "X0.7071 Y0.7071 Z0.0000\n"
+     "X-0.2588 Y0.9659 Z0.0000\n"
+     "X-0.9659 Y0.2588 Z0.0000\n",
+     "60.00"},
+    {"blanks around the count", {{kHoles, " 2 "}, {kBoltDia, "4"}}, Trigger::Button,
+     "X2.0000 Y0.0000 Z0.0000\n"
+     "X-2.0000 Y0.0000 Z0.0000\n",
+     "180.00"},
+    {"a count that does not convert gives no list", {{kHoles, "7a"}}, Trigger::Button, "", "51.43"},
+    {"a signed count gives no list", {{kHoles, "-3"}}, Trigger::Button, "", "90.00"},
+    {"zero holes: infinite spacing, no list", {{kHoles, "0"}}, Trigger::Button, "", "inf"},
+    {"zero holes over zero degrees", {{kTotalAngle, "0"}, {kHoles, "0"}}, Trigger::Button, "", "nan"},
+    {"real fields read as their numeric prefix", {{kHoles, "1"}, {kBoltDia, "3abc"}, {kCenterX, ".5e1x"}},
+     Trigger::Button, "X6.5000 Y0.0000 Z0.0000\n", "360.00"},
+};
+
+void PrintTo(const Pattern& pattern, std::ostream* os)
+{
+    *os << pattern.name;
+}
+
+class BoltHolePatterns : public ::testing::TestWithParam<Pattern> {};
+
+TEST_P(BoltHolePatterns, WriteItListsTheHolesInBothPlaces)
+{
+    const Pattern& pattern = GetParam();
+    CBoltHoleDlg dlg;
+    Lists lists;
+    CString spacing;
+    bool stillOpen = false;
+    RunModal(dlg, [&] {
+        // A list from before, so that an empty result shows it was replaced.
+        Click(dlg, kWriteIt);
+        for (const auto& [id, text] : pattern.typed)
+            TypeInto(dlg, id, text);
+        if (pattern.trigger == Trigger::Button)
+            Click(dlg, kWriteIt);
+        else
+            Press(dlg, Qt::Key_Return);
+        lists = ListsOf(dlg);
+        spacing = dlg.GetDlgItemText(kSpacingDisplay);
+        stillOpen = dlg.Widget()->isVisible();
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(lists.display, pattern.list);
+    EXPECT_EQ(lists.hidden, pattern.list);
+    EXPECT_EQ(spacing, pattern.spacing);
+}
+
+INSTANTIATE_TEST_SUITE_P(BoltHoleDlg, BoltHolePatterns, ::testing::ValuesIn(kPatterns),
+                         [](const auto& info) { return "pattern" + std::to_string(info.index); });
+
+TEST(BoltHoleDlg, SixHolesAroundAnOffsetCentreAndCopy)
+{
+    CBoltHoleDlg dlg;
+    Lists lists;
+    SetClipboardText("something from before");
+    RunModal(dlg, [&] {
+        TypeInto(dlg, kHoles, "6");
+        TypeInto(dlg, kBoltDia, "100");
+        TypeInto(dlg, kCenterX, "10");
+        TypeInto(dlg, kCenterY, "20");
+        TypeInto(dlg, kCenterZ, "-5");
+        Click(dlg, kWriteIt);
+        lists = ListsOf(dlg);
+        Click(dlg, kCopy);
+    });
+    EXPECT_EQ(lists.display.substr(0, 54), "X60.0000 Y20.0000 Z-5.0000\nX35.0000 Y63.3013 Z-5.0000\n");
+    EXPECT_EQ(LineCount(lists.display), 6u);
+    EXPECT_EQ(lists.hidden, lists.display);
+    EXPECT_EQ(GetClipboardText(), lists.display);
+}
+
+// Each change of the count or the total angle shows the new spacing; other
+// fields and Write It! leave it alone.
+TEST(BoltHoleDlg, SpacingFollowsTheCountAndTheTotalAngle)
+{
+    CBoltHoleDlg dlg;
+    std::vector<CString> seen;
+    RunModal(dlg, [&] {
+        auto look = [&] { seen.push_back(dlg.GetDlgItemText(kSpacingDisplay)); };
+        TypeInto(dlg, kHoles, "7");
+        look();  // 51.43
+        TypeInto(dlg, kHoles, "x");
+        look();  // not a count: unchanged
+        TypeInto(dlg, kTotalAngle, "");
+        look();  // cleared: unchanged, though 0 is stored
+        TypeInto(dlg, kBoltDia, "50");
+        look();  // another field: unchanged
+        QTest::keyClicks(Edit(dlg, kTotalAngle), "9");
+        look();  // the count field still reads 0 holes: 9 / 0
+        TypeInto(dlg, kHoles, "4");
+        look();  // 9 / 4
+        TypeInto(dlg, kTotalAngle, "abc");
+        look();  // not empty: strtod gives 0, 0 / 4
+        Click(dlg, kWriteIt);
+        TypeInto(dlg, kTotalAngle, "360");
+        look();
+    });
+    EXPECT_EQ(seen, (std::vector<CString>{"51.43", "51.43", "51.43", "51.43", "inf", "2.25", "0.00", "90.00"}));
+}
+
+// Ctrl+C copies the whole list from the hidden edit, not the selection of
+// the edit that has the focus, and leaves that edit as it was.
+TEST(BoltHoleDlg, CtrlCCopiesTheWholeListWhateverHasTheFocus)
+{
+    CBoltHoleDlg dlg;
+    CString xText;
+    CString xSelection;
+    SetClipboardText("something from before");
+    RunModal(dlg, [&] {
+        Click(dlg, kWriteIt);
+        TypeInto(dlg, kCenterX, "12.5");
+        QLineEdit* x = Edit(dlg, kCenterX);
+        x->setFocus();
+        x->selectAll();
+        QTest::keyClick(x, Qt::Key_C, Qt::ControlModifier);
+        xText = x->text().toStdString();
+        xSelection = x->selectedText().toStdString();
+    });
+    EXPECT_EQ(GetClipboardText(), kFourHoles);
+    EXPECT_EQ(xText, "12.5");
+    EXPECT_EQ(xSelection, "12.5");
+}
+
+TEST(BoltHoleDlg, CopyBeforeWriteItLeavesTheClipboardAlone)
+{
+    for (const bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey ? "Ctrl+C" : "Copy button");
+        CBoltHoleDlg dlg;
+        SetClipboardText("something from before");
+        RunModal(dlg, [&] {
+            if (byKey)
+                Press(dlg, Qt::Key_C, Qt::ControlModifier);
+            else
+                Click(dlg, kCopy);
+        });
+        EXPECT_EQ(GetClipboardText(), "something from before");
+    }
+}
+
+// Above 100000 holes nothing is generated: the display says so, the hidden
+// list is emptied (it held an earlier list) and Copy copies nothing.
+TEST(BoltHoleDlg, TooManyHolesGenerateNothing)
+{
+    CBoltHoleDlg dlg;
+    Lists lists;
+    CString spacing;
+    SetClipboardText("something from before");
+    RunModal(dlg, [&] {
+        Click(dlg, kWriteIt);
+        TypeInto(dlg, kHoles, "100001");
+        Click(dlg, kWriteIt);
+        lists = ListsOf(dlg);
+        spacing = dlg.GetDlgItemText(kSpacingDisplay);
+        Press(dlg, Qt::Key_C, Qt::ControlModifier);
+    });
+    EXPECT_EQ(lists.display, "Too many holes (at most 100000)");
+    EXPECT_EQ(lists.hidden, "");
+    EXPECT_EQ(spacing, "0.00");
+    EXPECT_EQ(GetClipboardText(), "something from before");
+}
+
+// Write It! takes counts far above the closing limit of 999, up to 100000.
+TEST(BoltHoleDlg, LargeCountsUpToTheLimit)
+{
+    for (const char* count : {"5000", "100000"}) {
+        SCOPED_TRACE(count);
+        CBoltHoleDlg dlg;
+        Lists lists;
+        RunModal(dlg, [&] {
+            TypeInto(dlg, kHoles, count);
+            Click(dlg, kWriteIt);
+            lists = ListsOf(dlg);
+            Click(dlg, kCopy);
+        });
+        EXPECT_EQ(LineCount(lists.display), std::stoul(count));
+        EXPECT_EQ(lists.hidden, lists.display);
+        EXPECT_EQ(lists.display.find('\r'), CString::npos);
+        EXPECT_EQ(GetClipboardText(), lists.display);
+    }
+}
+
+// The display is a fixed text area: it shows the first lines that fit (five
+// at the dialog font) and offers no scrolling; Copy still takes them all.
+TEST(BoltHoleDlg, ListDisplayShowsWhatFitsWithoutScrolling)
+{
+    CBoltHoleDlg dlg;
+    int linesThatFit = 0;
+    bool clipped = false;
+    bool scrolls = true;
+    RunModal(dlg, [&] {
+        TypeInto(dlg, kHoles, "12");
+        Click(dlg, kWriteIt);
+        auto* display = qobject_cast<QLabel*>(Control(dlg, kListDisplay));
+        ASSERT_NE(display, nullptr);
+        linesThatFit = display->contentsRect().height() / display->fontMetrics().lineSpacing();
+        clipped = display->sizeHint().height() > display->height();
+        scrolls = qobject_cast<QAbstractScrollArea*>(Control(dlg, kListDisplay)) != nullptr;
+        Click(dlg, kCopy);
+    });
+    EXPECT_EQ(linesThatFit, 5);
+    EXPECT_TRUE(clipped);
+    EXPECT_FALSE(scrolls);
+    EXPECT_EQ(LineCount(GetClipboardText()), 12u);
+}
+
+struct RefusedField {
+    const char* name;
+    int id;
+    const char* text;
+    bool byEsc;
+};
+
+const RefusedField kRefused[] = {
+    {"2.5 holes", kHoles, "2.5", false},
+    {"1000 holes", kHoles, "1000", true},
+    {"empty diameter", kBoltDia, "", false},
+    {"total angle above 9999.99", kTotalAngle, "10000", true},
+    {"negative initial angle", kInitAngle, "-1", false},
+    {"12abc as X", kCenterX, "12abc", true},
+    {"Y below -9999.99", kCenterY, "-9999.991", false},
+    {"nan as Z", kCenterZ, "nan", true},
+};
+
+void PrintTo(const RefusedField& field, std::ostream* os)
+{
+    *os << field.name;
+}
+
+class BoltHoleRefusedAtDone : public ::testing::TestWithParam<RefusedField> {};
+
+TEST_P(BoltHoleRefusedAtDone, KeepsTheDialogOpenWithTheFieldFocused)
+{
+    const RefusedField& field = GetParam();
+    CBoltHoleDlg dlg;
+    MessageBoxAnswerer answer;
+    bool stillOpen = false;
+    bool focusOnField = false;
+    CString text;
+    RunModal(dlg, [&] {
+        TypeInto(dlg, field.id, field.text);
+        answer.Arm();
+        if (field.byEsc)
+            Press(dlg, Qt::Key_Escape);
+        else
+            Click(dlg, IDOK);
+        stillOpen = dlg.Widget()->isVisible();
+        focusOnField = dlg.Widget()->focusWidget() == Edit(dlg, field.id);
+        text = dlg.GetDlgItemText(field.id);
+    });
+    EXPECT_TRUE(answer.shown);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(focusOnField);
+    EXPECT_EQ(text, field.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(BoltHoleDlg, BoltHoleRefusedAtDone, ::testing::ValuesIn(kRefused),
+                         [](const auto& info) { return "field" + std::to_string(info.index); });
+
+TEST(BoltHoleDlg, DoneSavesTheFieldsAndCloses)
+{
+    CBoltHoleDlg dlg;
+    const int result = RunModal(dlg, [&] {
+        TypeInto(dlg, kHoles, " 999 ");
+        TypeInto(dlg, kCenterX, "-9999.99");
+        TypeInto(dlg, kBoltDia, "12.5");
+        Click(dlg, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dlg.m_holes, 999);
+    EXPECT_EQ(dlg.m_centerX, -9999.99);
+    EXPECT_EQ(dlg.m_boltDia, 12.5);
+}
+
+TEST(BoltHoleDlg, CloseBoxClosesWhatDoneWouldRefuse)
+{
+    CBoltHoleDlg dlg;
+    MessageBoxAnswerer answer;
+    const int result = RunModal(dlg, [&] {
+        TypeInto(dlg, kHoles, "2.5");
+        answer.Arm();
+        dlg.Widget()->close();
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_FALSE(answer.shown);
+}
+
+TEST(BoltHoleDlg, SecondOpeningShowsTheStartingValues)
+{
+    {
+        CBoltHoleDlg first;
+        RunModal(first, [&] {
+            TypeInto(first, kHoles, "6");
+            TypeInto(first, kBoltDia, "100");
+            Click(first, kWriteIt);
+            Click(first, IDOK);
+        });
+    }
+    CBoltHoleDlg second;
+    std::vector<CString> inputs;
+    Lists lists;
+    CString spacing;
+    RunModal(second, [&] {
+        for (int id : kInputs)
+            inputs.push_back(second.GetDlgItemText(id));
+        lists = ListsOf(second);
+        spacing = second.GetDlgItemText(kSpacingDisplay);
+    });
+    EXPECT_EQ(inputs, (std::vector<CString>{"4", "1", "360", "0", "0", "0", "0"}));
+    EXPECT_EQ(lists.display, "");
+    EXPECT_EQ(lists.hidden, "");
+    EXPECT_EQ(spacing, "90.00");
+}
+
+}  // namespace
