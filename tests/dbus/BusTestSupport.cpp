@@ -19,7 +19,8 @@ PrivateBus::PrivateBus()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     m_daemon.setProcessEnvironment(environment);
-    m_daemon.setProcessChannelMode(QProcess::SeparateChannels);
+    // What the daemon and the servers it starts say on stderr stays visible.
+    m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_daemon.setReadChannel(QProcess::StandardOutput);
     m_daemon.start(QStringLiteral("dbus-daemon"),
                    {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
