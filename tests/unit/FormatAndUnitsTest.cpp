@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <limits>
 
 namespace {
@@ -39,20 +38,6 @@ TEST(Format, LongResultsAreNotCut)
     const CString text = Format("%1.10f", 1e300);
     EXPECT_EQ(text.size(), 301u + 11u);
     EXPECT_EQ(text.substr(0, 2), "10");
-}
-
-TEST(Format, UsesThePointWhateverTheProcessLocale)
-{
-    // Only meaningful where a comma locale is installed; the C locale is
-    // always there, and the point must come out either way.
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous != nullptr ? previous : "C";
-    const bool switched = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr ||
-                          std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") != nullptr;
-    EXPECT_EQ(Format("%1.2f", 1.5), "1.50");
-    std::setlocale(LC_NUMERIC, saved.c_str());
-    if (!switched)
-        GTEST_SKIP() << "no locale with a decimal comma installed";
 }
 
 TEST(StringTable, LoadsTextsByNumber)
