@@ -71,11 +71,15 @@ int CDialog::DoModal()
 void CDialog::PlaceModal(const DialogTemplate& t, CWnd* owner)
 {
     QWidget* ownerWidget = owner != nullptr ? owner->Widget() : nullptr;
-    const QSize size = m_widget->size();
+    // The frame is not there before the window is shown; the owner's frame
+    // tells how much the window manager adds around a client area.
+    QSize size = m_widget->size();
+    if (ownerWidget != nullptr)
+        size += ownerWidget->frameGeometry().size() - ownerWidget->size();
     QPoint topLeft;
     if ((t.x == 0 && t.y == 0) || (t.style & DS_CENTER)) {
         const QRect over = ownerWidget != nullptr ? ownerWidget->frameGeometry() : AvailableArea(nullptr);
-        topLeft = over.center() - QPoint(size.width() / 2, size.height() / 2);
+        topLeft = over.topLeft() + QPoint((over.width() - size.width()) / 2, (over.height() - size.height()) / 2);
     } else {
         const auto* host = static_cast<const DialogWindow*>(m_widget);
         const PixelRect offset = DialogRectToPixels(t.x, t.y, 0, 0, host->baseUnits);

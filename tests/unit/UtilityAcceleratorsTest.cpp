@@ -1,0 +1,86 @@
+// The utility dialogs' accelerator tables: Esc sends Done (1), Enter the
+// dialog's compute command, Ctrl+C and Alt+C the two extra shortcuts, each
+// only with exactly its modifiers. Photo Sizing (165) has no table.
+
+#include "platform/Accelerator.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+MSG Key(WORD virtualKey, bool shift = false, bool control = false, bool alt = false)
+{
+    MSG msg;
+    msg.virtualKey = virtualKey;
+    msg.shift = shift;
+    msg.control = control;
+    msg.alt = alt;
+    return msg;
+}
+
+struct TableCase {
+    int table;
+    int enterCommand;
+    // The extra shortcut, 0 for none.
+    WORD extraKey;
+    bool extraWithControl;
+    int extraCommand;
+};
+
+const TableCase kTables[] = {
+    {133, 1042, 'C', true, 1049},
+    {134, 1075, 'C', false, 1076},
+    {163, 1112, 0, false, 0},
+    {164, 1116, 0, false, 0},
+    {173, 1130, 0, false, 0},
+    {174, 1136, 0, false, 0},
+    {175, 1136, 0, false, 0},
+    {176, 1136, 0, false, 0},
+};
+
+std::optional<WORD> Match(int table, const MSG& msg)
+{
+    return MatchAccelerator(LoadAccelerators(table), msg);
+}
+
+TEST(UtilityAccelerators, EscIsDoneAndEnterComputes)
+{
+    for (const TableCase& t : kTables) {
+        SCOPED_TRACE(t.table);
+        ASSERT_NE(LoadAccelerators(t.table), nullptr);
+        EXPECT_EQ(Match(t.table, Key(VK_ESCAPE)), std::optional<WORD>(1));
+        EXPECT_EQ(Match(t.table, Key(VK_RETURN)), std::optional<WORD>(t.enterCommand));
+        // "none" means Shift, Ctrl and Alt all up.
+        EXPECT_FALSE(Match(t.table, Key(VK_RETURN, true)).has_value());
+        EXPECT_FALSE(Match(t.table, Key(VK_ESCAPE, false, true)).has_value());
+        EXPECT_FALSE(Match(t.table, Key(VK_RETURN, false, false, true)).has_value());
+        // Keys the table does not name are left to the ordinary dialog keys.
+        EXPECT_FALSE(Match(t.table, Key(VK_TAB)).has_value());
+        EXPECT_FALSE(Match(t.table, Key(VK_F4, false, false, true)).has_value());
+    }
+}
+
+TEST(UtilityAccelerators, CopyAndClearAllNeedExactlyTheirModifier)
+{
+    for (const TableCase& t : kTables) {
+        SCOPED_TRACE(t.table);
+        const MSG ctrlC = Key('C', false, true, false);
+        const MSG altC = Key('C', false, false, true);
+        const std::optional<WORD> none;
+        const std::optional<WORD> extra = t.extraKey != 0 ? std::optional<WORD>(t.extraCommand) : none;
+        EXPECT_EQ(Match(t.table, ctrlC), t.extraWithControl ? extra : none);
+        EXPECT_EQ(Match(t.table, altC), t.extraKey != 0 && !t.extraWithControl ? extra : none);
+        EXPECT_FALSE(Match(t.table, Key('C')).has_value());
+        EXPECT_FALSE(Match(t.table, Key('C', true, true, false)).has_value());
+    }
+}
+
+TEST(UtilityAccelerators, DialogsWithoutATableHaveNone)
+{
+    EXPECT_EQ(LoadAccelerators(165), nullptr);  // Photo Sizing
+    EXPECT_EQ(LoadAccelerators(100), nullptr);  // the About box
+}
+
+}  // namespace

@@ -1,0 +1,390 @@
+// The utility dialog frame through real modal runs: the owner and its
+// blocked input, placement, the closing exchange with its refusals, the
+// radio idiom, control binding and the accelerator-table base. The dialogs
+// here are small probes over the program's own templates.
+
+#include "ModalTestSupport.h"
+
+#include "app/AcceleratorDlg.h"
+#include "calc/CalcDlg.h"
+#include "platform/Clipboard.h"
+#include "platform/DataExchange.h"
+#include "platform/WinApp.h"
+
+#include <QAbstractButton>
+#include <QTest>
+#include <QWindow>
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kPhotoTemplate = 165;
+constexpr int kTrigTemplate = 134;
+constexpr int kFirstEdit = 1110;
+constexpr int kSecondEdit = 1111;
+
+// An application object that records the main window and never asks the
+// test run to quit when that window goes.
+class QuietApp : public CWinApp {
+public:
+    void OnMainWindowDestroyed() override {}
+};
+
+// Template 165 exchanged as a count (0 to 999), a text of at most five
+// characters and four one-button radio groups.
+class ExchangeProbe : public CDialog {
+public:
+    ExchangeProbe() : CDialog(kPhotoTemplate) {}
+
+    int m_count = 4;
+    CString m_name = "abc";
+    int m_radio[4] = {0, 1, -1, 0};
+    CWnd m_bound;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Control(pDX, kFirstEdit, m_bound);
+        DDX_Text(pDX, kFirstEdit, m_count);
+        DDV_MinMaxInt(pDX, m_count, 0, 999);
+        DDX_Text(pDX, kSecondEdit, m_name);
+        DDV_MaxChars(pDX, m_name, 5);
+        for (int i = 0; i < 4; ++i)
+            DDX_Radio(pDX, 1105 + i, m_radio[i]);
+    }
+};
+
+void Retype(const CDialog& dlg, int id, const char* text)
+{
+    QLineEdit* edit = Edit(dlg, id);
+    ASSERT_NE(edit, nullptr);
+    edit->setMaxLength(32767);
+    edit->setText(QString::fromUtf8(text));
+}
+
+// Where a control's centre lies in its window.
+QPoint CentreOf(const CWnd* control)
+{
+    const QWidget* widget = control->Widget();
+    return widget->mapTo(widget->window(), widget->rect().center());
+}
+
+bool Checked(const CDialog& dlg, int id)
+{
+    return dlg.IsDlgButtonChecked(id) == BST_CHECKED;
+}
+
+TEST(DialogExchange, LoadsMembersIntoTheFieldsAndButtons)
+{
+    ExchangeProbe dlg;
+    RunModal(dlg, [&] {
+        EXPECT_EQ(dlg.GetDlgItemText(kFirstEdit), "4");
+        EXPECT_EQ(dlg.GetDlgItemText(kSecondEdit), "abc");
+        EXPECT_EQ(Edit(dlg, kSecondEdit)->maxLength(), 5);
+        // One-button groups: value 0 checks the button, anything else clears it.
+        EXPECT_TRUE(Checked(dlg, 1105));
+        EXPECT_FALSE(Checked(dlg, 1106));
+        EXPECT_FALSE(Checked(dlg, 1107));
+        EXPECT_TRUE(Checked(dlg, 1108));
+        EXPECT_EQ(dlg.m_bound.GetSafeHwnd(), Control(dlg, kFirstEdit));
+        dlg.SendCommand(IDCANCEL);
+    });
+    EXPECT_EQ(dlg.m_bound.GetSafeHwnd(), nullptr) << "bound controls go with the window";
+}
+
+TEST(DialogExchange, SavesFieldsThatParseAndFitThenEndsWithIdok)
+{
+    const struct {
+        const char* count;
+        const char* name;
+        int savedCount;
+    } cases[] = {
+        {"0", "", 0}, {" 7 ", "héllo", 7}, {"+999", "abcde", 999}, {"\t12\n", "x y", 12}, {"007", "", 7},
+    };
+    for (const auto& c : cases) {
+        ExchangeProbe dlg;
+        const int result = RunModal(dlg, [&] {
+            Retype(dlg, kFirstEdit, c.count);
+            Retype(dlg, kSecondEdit, c.name);
+            QTest::mouseClick(dlg.GetDlgItem(1107)->Widget(), Qt::LeftButton);
+            QTest::mouseClick(dlg.GetDlgItem(1105)->Widget(), Qt::LeftButton);  // stays checked
+            dlg.SendCommand(IDOK);
+        });
+        EXPECT_EQ(result, IDOK) << c.count;
+        EXPECT_EQ(dlg.m_count, c.savedCount) << c.count;
+        EXPECT_EQ(dlg.m_name, c.name) << c.count;
+        // Saved as the index of the checked button in its group, -1 for none.
+        EXPECT_EQ(dlg.m_radio[0], 0);
+        EXPECT_EQ(dlg.m_radio[1], -1);
+        EXPECT_EQ(dlg.m_radio[2], 0);
+        EXPECT_EQ(dlg.m_radio[3], 0);
+    }
+}
+
+TEST(DialogExchange, RefusesTheFirstBadFieldAndKeepsEverythingAsItWas)
+{
+    const struct {
+        const char* count;
+        const char* name;
+        int failing;
+        const char* message;
+    } cases[] = {
+        {"2.5", "ok", kFirstEdit, "Please enter an integer."},
+        {"12abc", "ok", kFirstEdit, "Please enter an integer."},
+        {"", "ok", kFirstEdit, "Please enter an integer."},
+        {"1e2", "ok", kFirstEdit, "Please enter an integer."},
+        {"99999999999", "ok", kFirstEdit, "Please enter an integer."},
+        {"1000", "ok", kFirstEdit, "Please enter an integer between 0 and 999."},
+        {"-1", "ok", kFirstEdit, "Please enter an integer between 0 and 999."},
+        {"5", "abcdef", kSecondEdit, "Please enter no more than 5 characters."},
+        {"x", "abcdef", kFirstEdit, "Please enter an integer."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.count) + " / " + c.name);
+        ExchangeProbe dlg;
+        MessageBoxAnswerer box;
+        const int result = RunModal(dlg, [&] {
+            Retype(dlg, kFirstEdit, c.count);
+            Retype(dlg, kSecondEdit, c.name);
+            box.Arm();
+            dlg.SendCommand(IDOK);
+            EXPECT_TRUE(dlg.Widget()->isVisible());
+            EXPECT_EQ(dlg.Widget()->focusWidget(), Control(dlg, c.failing));
+            EXPECT_EQ(Edit(dlg, c.failing)->selectedText(), Edit(dlg, c.failing)->text());
+            EXPECT_EQ(dlg.GetDlgItemText(kFirstEdit), c.count);
+            EXPECT_EQ(dlg.GetDlgItemText(kSecondEdit), c.name);
+            // The radio exchange after the failing field never ran.
+            EXPECT_TRUE(Checked(dlg, 1105));
+            EXPECT_TRUE(Checked(dlg, 1108));
+            dlg.SendCommand(IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_TRUE(box.shown);
+        EXPECT_EQ(box.text, c.message);
+        EXPECT_EQ(box.caption, "Numbrix Calc");
+    }
+}
+
+TEST(DialogExchange, CancelClosesWithoutValidation)
+{
+    ExchangeProbe dlg;
+    MessageBoxAnswerer box;
+    const int result = RunModal(dlg, [&] {
+        Retype(dlg, kFirstEdit, "not a count");
+        box.Arm();
+        QTest::keyClick(Edit(dlg, kFirstEdit), Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_FALSE(box.shown);
+    EXPECT_EQ(dlg.m_count, 4);
+}
+
+// The radio idiom: every button a group of one, exclusion by range.
+TEST(DialogRadio, ClicksNeverClearAPartnerAndCheckRadioButtonTouchesOnlyRadios)
+{
+    CDialog dlg(kPhotoTemplate);
+    RunModal(dlg, [&] {
+        dlg.CheckRadioButton(1105, 1106, 1105);
+        QTest::mouseClick(Control(dlg, 1106), Qt::LeftButton);
+        EXPECT_TRUE(Checked(dlg, 1105));
+        EXPECT_TRUE(Checked(dlg, 1106));
+        QTest::mouseClick(Control(dlg, 1106), Qt::LeftButton);
+        EXPECT_TRUE(Checked(dlg, 1106)) << "a click never clears a button";
+
+        dlg.SetDlgItemText(kFirstEdit, "12");
+        dlg.CheckRadioButton(1105, 1111, 1107);  // the range spans both edits
+        EXPECT_FALSE(Checked(dlg, 1105));
+        EXPECT_FALSE(Checked(dlg, 1106));
+        EXPECT_TRUE(Checked(dlg, 1107));
+        EXPECT_FALSE(Checked(dlg, 1108));
+        EXPECT_EQ(dlg.GetDlgItemText(kFirstEdit), "12");
+        EXPECT_EQ(dlg.IsDlgButtonChecked(kFirstEdit), BST_UNCHECKED);
+        dlg.SendCommand(IDCANCEL);
+    });
+}
+
+// The frame's modal run over the calculator window.
+class ModalOverCalculator : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearStaleQuitRequest();
+        calc = new CCalcDlg(nullptr);
+        calc->SetVisible(TRUE);
+        ASSERT_TRUE(calc->GetVisible());
+        ASSERT_EQ(app.m_pMainWnd, calc);
+        calc->Widget()->move(200, 150);
+    }
+
+    void TearDown() override
+    {
+        if (app.m_pMainWnd == calc)
+            calc->DestroyWindow();
+        QApplication::processEvents();
+    }
+
+    QuietApp app;
+    CCalcDlg* calc = nullptr;
+};
+
+TEST_F(ModalOverCalculator, LauncherOpensPhotoSizingCentredOverTheBlockedCalculator)
+{
+    QWidget* calcWindow = calc->Widget();
+    QWidget* launcher = calc->GetDlgItem(1080)->Widget();
+    EXPECT_EQ(qobject_cast<QAbstractButton*>(launcher)->text(), "Photo Sizing");
+
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        ran = true;
+        EXPECT_EQ(modal->windowTitle(), "Photo Sizing");
+        EXPECT_EQ(modal->parentWidget(), calcWindow);
+        // Centres compared at twice the scale, so half pixels count.
+        const QRect inner = modal->frameGeometry();
+        const QRect outer = calcWindow->frameGeometry();
+        EXPECT_LE(std::abs(2 * inner.left() + inner.width() - 2 * outer.left() - outer.width()), 1);
+        EXPECT_LE(std::abs(2 * inner.top() + inner.height() - 2 * outer.top() - outer.height()), 1);
+        // The calculator takes no input: neither clicks nor keys reach it.
+        // (Sent through its window, the way the window system delivers them.)
+        const CString before = calc->GetDlgItemText(1030);
+        QWindow* calcSurface = calcWindow->windowHandle();
+        ASSERT_NE(calcSurface, nullptr);
+        QTest::mouseClick(calcSurface, Qt::LeftButton, Qt::NoModifier, CentreOf(calc->GetDlgItem(1007)));
+        QTest::mouseClick(calcSurface, Qt::LeftButton, Qt::NoModifier, CentreOf(calc->GetDlgItem(1080)));
+        QTest::keyClick(calcSurface, Qt::Key_8);
+        EXPECT_EQ(QApplication::activeModalWidget(), modal) << "no second dialog";
+        EXPECT_EQ(calc->GetDlgItemText(1030), before);
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Escape);
+    });
+    QTest::mouseClick(launcher, Qt::LeftButton);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // Input reaches the calculator again.
+    QTest::mouseClick(calcWindow->windowHandle(), Qt::LeftButton, Qt::NoModifier, CentreOf(calc->GetDlgItem(1007)));
+    EXPECT_EQ(calc->GetDlgItemText(1030), "7.");
+}
+
+TEST_F(ModalOverCalculator, DialogsWithoutATemplateDoNotOpen)
+{
+    CDialog missing(9999);
+    EXPECT_EQ(missing.DoModal(), -1);
+    EXPECT_EQ(missing.GetSafeHwnd(), nullptr);
+}
+
+TEST_F(ModalOverCalculator, OwnerDestroyedUnderTheDialogEndsItSafely)
+{
+    CDialog dlg(kPhotoTemplate);
+    const int result = RunModal(dlg, [&] {
+        calc->DestroyWindow();
+        // Delete the calculator's window now, with the dialog it owns.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+}
+
+// The accelerator-table base, over the triangle solver's template.
+class AcceleratorProbe : public CAcceleratorDlg {
+public:
+    explicit AcceleratorProbe(int templateId) : CAcceleratorDlg(templateId, nullptr) {}
+    HACCEL Table() const { return m_hAccel; }
+    std::vector<UINT> commands;
+    bool exchangeSide = false;
+    double m_side = 0.0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        if (!exchangeSide)
+            return;
+        DDX_Text(pDX, 1070, m_side);
+        DDV_MinMaxDouble(pDX, m_side, -9999.99, 9999.99);
+    }
+
+    const MessageMap& GetMessageMap() const override
+    {
+        static const MessageMap map = {
+            ON_COMMAND_RANGE(1070, 1079, &AcceleratorProbe::Record),
+        };
+        return map;
+    }
+    void Record(UINT id) { commands.push_back(id); }
+};
+
+TEST(AcceleratorDlg, TableFirstWhateverControlHasTheFocus)
+{
+    AcceleratorProbe dlg(kTrigTemplate);
+    ASSERT_NE(dlg.Table(), nullptr);
+    const int result = RunModal(dlg, [&] {
+        QLineEdit* side = Edit(dlg, 1070);
+        side->setFocus();
+        QTest::keyClick(side, Qt::Key_Return);
+        EXPECT_TRUE(dlg.Widget()->isVisible()) << "Enter computes, it does not close";
+        QTest::keyClick(side, Qt::Key_C, Qt::AltModifier);
+        Control(dlg, 1075)->setFocus();
+        QTest::keyClick(Control(dlg, 1075), Qt::Key_Return);
+        QTest::keyClick(Control(dlg, 1075), Qt::Key_Escape);  // Done, not cancel
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dlg.commands, (std::vector<UINT>{1075, 1076, 1075}));
+}
+
+TEST(AcceleratorDlg, EscIsDoneAndValidatesBeforeClosing)
+{
+    AcceleratorProbe dlg(kTrigTemplate);
+    dlg.exchangeSide = true;
+    MessageBoxAnswerer box;
+    const int result = RunModal(dlg, [&] {
+        QLineEdit* side = Edit(dlg, 1070);
+        QLineEdit* other = Edit(dlg, 1072);
+        EXPECT_EQ(side->text(), "0");
+        const struct {
+            const char* text;
+            const char* message;
+        } refusals[] = {
+            {"", "Please enter a number."},
+            {"10000", "Please enter a number between -9999.99 and 9999.99."},
+            {"-9999.991", "Please enter a number between -9999.99 and 9999.99."},
+        };
+        for (const auto& r : refusals) {
+            side->setText(QString::fromLatin1(r.text));
+            other->setFocus();
+            box.Arm();
+            QTest::keyClick(other, Qt::Key_Escape);
+            EXPECT_TRUE(box.shown) << r.text;
+            EXPECT_EQ(box.text, r.message);
+            EXPECT_TRUE(dlg.Widget()->isVisible()) << r.text;
+            EXPECT_EQ(dlg.Widget()->focusWidget(), side) << r.text;
+        }
+        side->setText(QStringLiteral("-9999.99"));
+        QTest::keyClick(other, Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dlg.m_side, -9999.99);
+}
+
+TEST(AcceleratorDlg, WithoutATableOnlyTheOrdinaryDialogKeysWork)
+{
+    AcceleratorProbe dlg(kPhotoTemplate);
+    EXPECT_EQ(dlg.Table(), nullptr);
+    const int result = RunModal(dlg, [&] {
+        QTest::keyClick(Edit(dlg, kFirstEdit), Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST(Clipboard, HoldsPlainTextExactlyAsGiven)
+{
+    const CString list = "X0.5000 Y0.0000 Z0.0000\nX-0.0000 Y-0.5000 Z0.0000\n";
+    ASSERT_TRUE(SetClipboardText(list));
+    EXPECT_EQ(GetClipboardText(), list);
+    ASSERT_TRUE(SetClipboardText(""));
+    EXPECT_EQ(GetClipboardText(), "");
+}
+
+}  // namespace
