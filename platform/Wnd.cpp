@@ -1,5 +1,7 @@
 #include "Wnd.h"
 
+#include "StaticText.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -85,7 +87,7 @@ void CWnd::SetWindowText(const CString& text)
     else if (auto* button = qobject_cast<QAbstractButton*>(m_widget))
         button->setText(qtext);
     else if (auto* label = qobject_cast<QLabel*>(m_widget))
-        label->setText(qtext);
+        SetStaticText(label, qtext);
     else if (auto* group = qobject_cast<QGroupBox*>(m_widget))
         group->setTitle(qtext);
 }
@@ -104,7 +106,7 @@ CString CWnd::GetWindowText() const
     else if (auto* button = qobject_cast<QAbstractButton*>(m_widget))
         text = button->text();
     else if (auto* label = qobject_cast<QLabel*>(m_widget))
-        text = label->text();
+        text = StaticText(label);
     else if (auto* group = qobject_cast<QGroupBox*>(m_widget))
         text = group->title();
     return text.toStdString();

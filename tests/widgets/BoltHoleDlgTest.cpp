@@ -293,19 +293,24 @@ TEST(BoltHoleDlg, TooManyHolesGenerateNothing)
 }
 
 // Write It! takes counts far above the closing limit of 999, up to 100000.
+// The display keeps the whole list but paints only the head that can show.
 TEST(BoltHoleDlg, LargeCountsUpToTheLimit)
 {
     for (const char* count : {"5000", "100000"}) {
         SCOPED_TRACE(count);
         CBoltHoleDlg dlg;
         Lists lists;
+        CString painted;
         RunModal(dlg, [&] {
             TypeInto(dlg, kHoles, count);
             Click(dlg, kWriteIt);
             lists = ListsOf(dlg);
+            painted = qobject_cast<QLabel*>(Control(dlg, kListDisplay))->text().toStdString();
             Click(dlg, kCopy);
         });
         EXPECT_EQ(LineCount(lists.display), std::stoul(count));
+        EXPECT_LT(LineCount(painted), 10u);
+        EXPECT_EQ(lists.display.substr(0, painted.size()), painted);
         EXPECT_EQ(lists.hidden, lists.display);
         EXPECT_EQ(lists.display.find('\r'), CString::npos);
         EXPECT_EQ(GetClipboardText(), lists.display);
