@@ -65,6 +65,12 @@ void PrivateBus::Kill()
     m_daemon.waitForFinished(5000);
 }
 
+void PrivateBus::Discard()
+{
+    Kill();
+    m_dataHome.remove();
+}
+
 bool WaitFor(const std::function<bool()>& done, int timeoutMs)
 {
     QElapsedTimer timer;

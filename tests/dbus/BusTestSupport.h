@@ -34,6 +34,9 @@ public:
     QString DataHome() const { return m_dataHome.path(); }
     // Kills the daemon, as when the session ends under a running program.
     void Kill();
+    // Kills it and removes its data directory: for a process that ends
+    // without running destructors.
+    void Discard();
 
 private:
     QTemporaryDir m_dataHome;
