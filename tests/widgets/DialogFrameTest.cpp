@@ -268,6 +268,24 @@ TEST_F(ModalOverCalculator, LauncherOpensPhotoSizingCentredOverTheBlockedCalcula
     EXPECT_EQ(calc->GetDlgItemText(1030), "7.");
 }
 
+TEST_F(ModalOverCalculator, TemplateAwayFromTheOriginIsPlacedRelativeToTheOwner)
+{
+    // Template 102 lies at (1, 1) dialog units: its modal copy opens one
+    // unit right of and below the calculator's client corner, not centred.
+    CDialog copy(102);
+    QPoint offset;
+    QSize oneUnit;
+    RunModal(copy, [&] {
+        offset = copy.Widget()->frameGeometry().topLeft() - calc->Widget()->mapToGlobal(QPoint(0, 0));
+        // The template is 290 x 170 units.
+        oneUnit = QSize((copy.Widget()->width() + 145) / 290, (copy.Widget()->height() + 85) / 170);
+    });
+    EXPECT_GE(offset.x(), 1);
+    EXPECT_LE(offset.x(), oneUnit.width() + 1);
+    EXPECT_GE(offset.y(), 1);
+    EXPECT_LE(offset.y(), oneUnit.height() + 1);
+}
+
 TEST_F(ModalOverCalculator, DialogsWithoutATemplateDoNotOpen)
 {
     CDialog missing(9999);

@@ -7,6 +7,7 @@
 #include "platform/Dialog.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -22,11 +23,16 @@ inline constexpr int kLeftOpen = -77;
 
 // A quit request left behind by an earlier test (a destroyed main window
 // asks the application to quit) would make every later modal loop return at
-// once. This runs it and clears it: the application's own loop resets the
-// request when it ends.
+// once. This finds one and clears it: the application's own loop resets the
+// request when it ends (and then tells the application it is quitting, so
+// it runs only when a request is really pending).
 inline void ClearStaleQuitRequest()
 {
     QCoreApplication::processEvents();
+    QEventLoop probe;
+    QTimer::singleShot(0, &probe, [&probe] { probe.exit(1); });
+    if (probe.exec() != -1)
+        return;  // the loop ran: nothing pending
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
 }
