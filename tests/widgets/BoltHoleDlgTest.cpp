@@ -341,6 +341,32 @@ TEST(BoltHoleDlg, ListDisplayShowsWhatFitsWithoutScrolling)
     EXPECT_EQ(LineCount(GetClipboardText()), 12u);
 }
 
+// Alt and the underlined letter: a label's letter focuses the edit after
+// it, the button's letter presses it.
+TEST(BoltHoleDlg, MnemonicsReachTheirControls)
+{
+    CBoltHoleDlg dlg;
+    bool xFocused = false;
+    bool holesFocused = false;
+    Lists lists;
+    RunModal(dlg, [&] {
+        // Shortcuts go to the active window only.
+        dlg.Widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.Widget()));
+        Press(dlg, Qt::Key_X, Qt::AltModifier);
+        xFocused = dlg.Widget()->focusWidget() == Edit(dlg, kCenterX);
+        Press(dlg, Qt::Key_E, Qt::AltModifier);
+        holesFocused = dlg.Widget()->focusWidget() == Edit(dlg, kHoles);
+        Press(dlg, Qt::Key_W, Qt::AltModifier);
+        // A button's mnemonic clicks it the way a short press does.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.GetDlgItemText(kListDisplay).empty(); }, 2000));
+        lists = ListsOf(dlg);
+    });
+    EXPECT_TRUE(xFocused);
+    EXPECT_TRUE(holesFocused);
+    EXPECT_EQ(lists.display, kFourHoles);
+}
+
 struct RefusedField {
     const char* name;
     int id;
