@@ -68,6 +68,15 @@ TEST(BoltHolePattern, LargePatternsUpToTheLimit)
     EXPECT_FALSE(HoleList({2147483647, 1.0, 360.0, 0.0, 0, 0, 0}).has_value());
 }
 
+TEST(BoltHolePattern, HoleCountsBeyondTheIntRangeStayPositive)
+{
+    EXPECT_EQ(HoleCountFrom(0u), 0);
+    EXPECT_EQ(HoleCountFrom(100001u), 100001);
+    EXPECT_EQ(HoleCountFrom(2147483647u), 2147483647);
+    EXPECT_EQ(HoleCountFrom(2147483648u), 2147483647);
+    EXPECT_EQ(HoleCountFrom(4294967295u), 2147483647);
+}
+
 TEST(BoltHolePattern, SpacingIsTotalOverHolesNotGaps)
 {
     struct {

@@ -292,6 +292,22 @@ TEST(BoltHoleDlg, TooManyHolesGenerateNothing)
     EXPECT_EQ(GetClipboardText(), "something from before");
 }
 
+// The largest count the field converts is too many too, not a negative count.
+TEST(BoltHoleDlg, CountsBeyondTheIntRangeAreTooManyHoles)
+{
+    CBoltHoleDlg dlg;
+    CString display;
+    CString spacing;
+    RunModal(dlg, [&] {
+        TypeInto(dlg, kHoles, "4294967295");
+        Click(dlg, kWriteIt);
+        display = dlg.GetDlgItemText(kListDisplay);
+        spacing = dlg.GetDlgItemText(kSpacingDisplay);
+    });
+    EXPECT_EQ(display, "Too many holes (at most 100000)");
+    EXPECT_EQ(spacing, "0.00");
+}
+
 // Write It! takes counts far above the closing limit of 999, up to 100000.
 // The display keeps the whole list but paints only the head that can show.
 TEST(BoltHoleDlg, LargeCountsUpToTheLimit)

@@ -79,7 +79,7 @@ void CBoltHoleDlg::OnChangeHoles()
     // The count is read as GetDlgItemInt reads it (plain digits, blanks
     // around); text that does not convert stores 0 and leaves the display.
     BOOL converted = FALSE;
-    m_holes = static_cast<int>(GetDlgItemInt(kHoles, &converted, FALSE));
+    m_holes = HoleCountFrom(GetDlgItemInt(kHoles, &converted, FALSE));
     if (converted)
         ShowSpacing();
 }
@@ -95,7 +95,7 @@ void CBoltHoleDlg::OnChangeTotalAngle()
 
 void CBoltHoleDlg::OnClickedWriteIt()
 {
-    m_holes = static_cast<int>(GetDlgItemInt(kHoles, nullptr, FALSE));
+    m_holes = HoleCountFrom(GetDlgItemInt(kHoles, nullptr, FALSE));
     m_totalAngle = StrToD(GetDlgItemText(kTotalAngle));
     m_boltDia = StrToD(GetDlgItemText(kBoltDia));
     m_initAngle = StrToD(GetDlgItemText(kInitAngle));

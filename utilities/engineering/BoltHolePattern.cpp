@@ -3,7 +3,14 @@
 #include "calc/Degrees.h"
 #include "platform/Format.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+
+int HoleCountFrom(UINT converted)
+{
+    return static_cast<int>(std::min<UINT>(converted, std::numeric_limits<int>::max()));
+}
 
 double SpacingAngle(double totalAngle, int holes)
 {

@@ -25,6 +25,11 @@ struct BoltCircle {
     double centerZ = 0.0;
 };
 
+// The hole count as the int member keeps it, from the field's unsigned
+// conversion: a count beyond the int range stays the largest int (far above
+// kMaxHoles) instead of wrapping round to a negative count.
+int HoleCountFrom(UINT converted);
+
 // The total angle divided by the number of holes (not of gaps).
 double SpacingAngle(double totalAngle, int holes);
 
