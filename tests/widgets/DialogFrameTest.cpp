@@ -12,6 +12,8 @@
 #include "platform/WinApp.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QWindow>
 
@@ -203,6 +205,40 @@ TEST(DialogRadio, ClicksNeverClearAPartnerAndCheckRadioButtonTouchesOnlyRadios)
         EXPECT_EQ(dlg.GetDlgItemText(kFirstEdit), "12");
         EXPECT_EQ(dlg.IsDlgButtonChecked(kFirstEdit), BST_UNCHECKED);
         dlg.SendCommand(IDCANCEL);
+    });
+}
+
+// The control kinds the utilities add: pictures, the disabled result line,
+// the hidden list, sunken result fields.
+TEST(DialogControls, PicturesTextBoxesAndHiddenEditsAreBuiltFromTheirStyles)
+{
+    CDialog trig(kTrigTemplate);
+    RunModal(trig, [&] {
+        auto* result = qobject_cast<QPlainTextEdit*>(Control(trig, 1079));
+        ASSERT_NE(result, nullptr) << "a multi-line edit that scrolls vertically holds lines";
+        EXPECT_FALSE(result->isEnabled());
+        EXPECT_EQ(result->lineWrapMode(), QPlainTextEdit::NoWrap);
+        trig.SetDlgItemText(1079, "Calculations based on Sides a+b");
+        EXPECT_EQ(trig.GetDlgItemText(1079), "Calculations based on Sides a+b");
+        int pictures = 0;
+        for (QLabel* label : trig.Widget()->findChildren<QLabel*>())
+            pictures += label->pixmap().isNull() ? 0 : 1;
+        EXPECT_EQ(pictures, 1) << "bitmap 154";
+        trig.SendCommand(IDCANCEL);
+    });
+
+    CDialog bolt(133);
+    RunModal(bolt, [&] {
+        QWidget* list = Control(bolt, 1051);
+        ASSERT_NE(qobject_cast<QPlainTextEdit*>(list), nullptr);
+        EXPECT_TRUE(list->isHidden());
+        EXPECT_FALSE(list->focusPolicy() & Qt::TabFocus);
+        bolt.SetDlgItemText(1051, "X1\nX2\n");
+        EXPECT_EQ(bolt.GetDlgItemText(1051), "X1\nX2\n");
+        auto* display = qobject_cast<QLabel*>(Control(bolt, 1048));
+        ASSERT_NE(display, nullptr);
+        EXPECT_EQ(display->frameShadow(), QFrame::Sunken);
+        bolt.SendCommand(IDCANCEL);
     });
 }
 
