@@ -50,15 +50,24 @@ int CDialog::DoModal()
 
     if (!BuildWindow(*t, owner))
         return -1;
-    QPointer<QWidget> window = m_widget;
-    window->setWindowModality(Qt::ApplicationModal);
+    auto* host = static_cast<DialogWindow*>(m_widget);
+    QPointer<QWidget> window = host;
+    host->setWindowModality(Qt::ApplicationModal);
+    // A dialog may end itself while it initialises; it then never shows.
+    bool endedEarly = false;
+    int result = -1;
+    const QMetaObject::Connection early = QObject::connect(host, &QDialog::finished, host, [&](int r) {
+        endedEarly = true;
+        result = r;
+    });
     RunInitDialog();
     if (window.isNull() || m_widget == nullptr)
         return -1;
-    PlaceModal(*t, owner);
-
-    auto* host = static_cast<DialogWindow*>(m_widget);
-    const int result = host->exec();
+    QObject::disconnect(early);
+    if (!endedEarly) {
+        PlaceModal(*t, owner);
+        result = host->exec();
+    }
     // The window may have gone under the loop (its owner destroyed).
     if (window.isNull() || m_widget != window.data())
         return -1;

@@ -322,6 +322,34 @@ TEST_F(ModalOverCalculator, TemplateAwayFromTheOriginIsPlacedRelativeToTheOwner)
     EXPECT_LE(offset.y(), oneUnit.height() + 1);
 }
 
+TEST_F(ModalOverCalculator, DialogEndedWhileItInitialisesNeverShows)
+{
+    class EndsAtOnce : public CDialog {
+    public:
+        EndsAtOnce() : CDialog(kPhotoTemplate) {}
+
+    protected:
+        BOOL OnInitDialog() override
+        {
+            CDialog::OnInitDialog();
+            EndDialog(3);
+            return TRUE;
+        }
+    } dlg;
+    bool shown = false;
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
+        // Only reached if the dialog opened after all.
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = true;
+            modal->done(kLeftOpen);
+        }
+    });
+    EXPECT_EQ(dlg.DoModal(), 3);
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
+}
+
 TEST_F(ModalOverCalculator, DialogsWithoutATemplateDoNotOpen)
 {
     CDialog missing(9999);
