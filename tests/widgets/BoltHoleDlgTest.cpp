@@ -1,118 +1,21 @@
 // The bolt-hole dialog as a user works it: typing the pattern, Write It!
-// by button and Enter, Copy by button and Ctrl+C, the spacing display while
-// typing, Done, Esc and the close box; the list read back from both places
-// and from the desktop clipboard.
+// by button, Enter and mnemonic, Copy by button and Ctrl+C, the spacing
+// display while typing; the list read back from both places and from the
+// desktop clipboard.
 
-#include "ModalTestSupport.h"
+#include "BoltHoleTestSupport.h"
 
 #include "platform/Clipboard.h"
 #include "utilities/engineering/BoltHoleDlg.h"
 
 #include <QAbstractScrollArea>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <map>
 
 namespace {
 
-constexpr int kHoles = 1035;
-constexpr int kBoltDia = 1036;
-constexpr int kInitAngle = 1038;
-constexpr int kTotalAngle = 1039;
-constexpr int kCenterX = 1040;
-constexpr int kCenterY = 1041;
-constexpr int kWriteIt = 1042;
-constexpr int kSpacingDisplay = 1045;
-constexpr int kListDisplay = 1048;
-constexpr int kCopy = 1049;
-constexpr int kCenterZ = 1050;
-constexpr int kHiddenList = 1051;
-
-constexpr int kInputs[] = {kHoles, kBoltDia, kTotalAngle, kInitAngle, kCenterX, kCenterY, kCenterZ};
-
-constexpr const char* kFourHoles =
-    "X0.5000 Y0.0000 Z0.0000\n"
-    "X0.0000 Y0.5000 Z0.0000\n"
-    "X-0.5000 Y0.0000 Z0.0000\n"
-    "X-0.0000 Y-0.5000 Z0.0000\n";
-
-void TypeInto(const CDialog& dlg, int id, const char* text)
-{
-    QLineEdit* edit = Edit(dlg, id);
-    ASSERT_NE(edit, nullptr) << "no edit " << id;
-    edit->setFocus();
-    edit->selectAll();
-    if (*text == '\0')
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-}
-
-void Click(const CDialog& dlg, int id)
-{
-    QWidget* button = Control(dlg, id);
-    ASSERT_NE(button, nullptr) << "no control " << id;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void Press(const CDialog& dlg, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget* target = dlg.Widget()->focusWidget() != nullptr ? dlg.Widget()->focusWidget() : dlg.Widget();
-    QTest::keyClick(target, key, modifiers);
-}
-
-// What a Write It! left in its two places.
-struct Lists {
-    CString display;
-    CString hidden;
-};
-
-Lists ListsOf(const CDialog& dlg)
-{
-    return {dlg.GetDlgItemText(kListDisplay), dlg.GetDlgItemText(kHiddenList)};
-}
-
-size_t LineCount(const CString& text)
-{
-    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
-}
-
-TEST(BoltHoleDlg, OpensWithTheStartingValues)
-{
-    CBoltHoleDlg dlg;
-    std::vector<CString> inputs;
-    CString caption;
-    CString spacing;
-    Lists lists;
-    bool hiddenListVisible = true;
-    QSize pictureSize;
-    const int result = RunModal(dlg, [&] {
-        for (int id : kInputs)
-            inputs.push_back(dlg.GetDlgItemText(id));
-        caption = dlg.GetWindowText();
-        spacing = dlg.GetDlgItemText(kSpacingDisplay);
-        lists = ListsOf(dlg);
-        hiddenListVisible = Control(dlg, kHiddenList)->isVisible();
-        for (const QLabel* label : dlg.Widget()->findChildren<QLabel*>()) {
-            if (!label->pixmap().isNull())
-                pictureSize = label->pixmap().size();
-        }
-        Press(dlg, Qt::Key_Escape);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(caption, "Bolt Hole Dialog");
-    EXPECT_EQ(inputs, (std::vector<CString>{"4", "1", "360", "0", "0", "0", "0"}));
-    EXPECT_EQ(spacing, "90.00");
-    EXPECT_EQ(lists.display, "");
-    EXPECT_EQ(lists.hidden, "");
-    EXPECT_FALSE(hiddenListVisible);
-    EXPECT_EQ(pictureSize, QSize(126, 136));
-}
+using namespace bolt_test;
 
 enum class Trigger { Button, EnterKey };
 
@@ -381,114 +284,6 @@ TEST(BoltHoleDlg, MnemonicsReachTheirControls)
     EXPECT_TRUE(xFocused);
     EXPECT_TRUE(holesFocused);
     EXPECT_EQ(lists.display, kFourHoles);
-}
-
-struct RefusedField {
-    const char* name;
-    int id;
-    const char* text;
-    bool byEsc;
-};
-
-const RefusedField kRefused[] = {
-    {"2.5 holes", kHoles, "2.5", false},
-    {"1000 holes", kHoles, "1000", true},
-    {"empty diameter", kBoltDia, "", false},
-    {"total angle above 9999.99", kTotalAngle, "10000", true},
-    {"negative initial angle", kInitAngle, "-1", false},
-    {"12abc as X", kCenterX, "12abc", true},
-    {"Y below -9999.99", kCenterY, "-9999.991", false},
-    {"nan as Z", kCenterZ, "nan", true},
-};
-
-void PrintTo(const RefusedField& field, std::ostream* os)
-{
-    *os << field.name;
-}
-
-class BoltHoleRefusedAtDone : public ::testing::TestWithParam<RefusedField> {};
-
-TEST_P(BoltHoleRefusedAtDone, KeepsTheDialogOpenWithTheFieldFocused)
-{
-    const RefusedField& field = GetParam();
-    CBoltHoleDlg dlg;
-    MessageBoxAnswerer answer;
-    bool stillOpen = false;
-    bool focusOnField = false;
-    CString text;
-    RunModal(dlg, [&] {
-        TypeInto(dlg, field.id, field.text);
-        answer.Arm();
-        if (field.byEsc)
-            Press(dlg, Qt::Key_Escape);
-        else
-            Click(dlg, IDOK);
-        stillOpen = dlg.Widget()->isVisible();
-        focusOnField = dlg.Widget()->focusWidget() == Edit(dlg, field.id);
-        text = dlg.GetDlgItemText(field.id);
-    });
-    EXPECT_TRUE(answer.shown);
-    EXPECT_TRUE(stillOpen);
-    EXPECT_TRUE(focusOnField);
-    EXPECT_EQ(text, field.text);
-}
-
-INSTANTIATE_TEST_SUITE_P(BoltHoleDlg, BoltHoleRefusedAtDone, ::testing::ValuesIn(kRefused),
-                         [](const auto& info) { return "field" + std::to_string(info.index); });
-
-TEST(BoltHoleDlg, DoneSavesTheFieldsAndCloses)
-{
-    CBoltHoleDlg dlg;
-    const int result = RunModal(dlg, [&] {
-        TypeInto(dlg, kHoles, " 999 ");
-        TypeInto(dlg, kCenterX, "-9999.99");
-        TypeInto(dlg, kBoltDia, "12.5");
-        Click(dlg, IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dlg.m_holes, 999);
-    EXPECT_EQ(dlg.m_centerX, -9999.99);
-    EXPECT_EQ(dlg.m_boltDia, 12.5);
-}
-
-TEST(BoltHoleDlg, CloseBoxClosesWhatDoneWouldRefuse)
-{
-    CBoltHoleDlg dlg;
-    MessageBoxAnswerer answer;
-    const int result = RunModal(dlg, [&] {
-        TypeInto(dlg, kHoles, "2.5");
-        answer.Arm();
-        dlg.Widget()->close();
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_FALSE(answer.shown);
-}
-
-TEST(BoltHoleDlg, SecondOpeningShowsTheStartingValues)
-{
-    {
-        CBoltHoleDlg first;
-        RunModal(first, [&] {
-            TypeInto(first, kHoles, "6");
-            TypeInto(first, kBoltDia, "100");
-            Click(first, kWriteIt);
-            Click(first, IDOK);
-        });
-    }
-    CBoltHoleDlg second;
-    std::vector<CString> inputs;
-    Lists lists;
-    CString spacing;
-    RunModal(second, [&] {
-        for (int id : kInputs)
-            inputs.push_back(second.GetDlgItemText(id));
-        lists = ListsOf(second);
-        spacing = second.GetDlgItemText(kSpacingDisplay);
-    });
-    EXPECT_EQ(inputs, (std::vector<CString>{"4", "1", "360", "0", "0", "0", "0"}));
-    EXPECT_EQ(lists.display, "");
-    EXPECT_EQ(lists.hidden, "");
-    EXPECT_EQ(spacing, "90.00");
 }
 
 }  // namespace

@@ -2,15 +2,11 @@
 // pressing Calc It, Enter, Alt+C, Done, Esc and the close box, and reading
 // the edits and the result line back.
 
-#include "ModalTestSupport.h"
+#include "EngineeringTestSupport.h"
 
 #include "utilities/engineering/TrigDlg.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <map>
 
@@ -27,32 +23,6 @@ constexpr int kResultLine = 1079;
 
 // The five edits in the order the expectations list them: a, b, c, A, B.
 constexpr int kFields[] = {kSideA, kSideB, kSideC, kAngleA, kAngleB};
-
-void TypeInto(const CDialog& dlg, int id, const char* text)
-{
-    QLineEdit* edit = Edit(dlg, id);
-    ASSERT_NE(edit, nullptr) << "no edit " << id;
-    edit->setFocus();
-    edit->selectAll();
-    if (*text == '\0')
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-}
-
-void Click(const CDialog& dlg, int id)
-{
-    QWidget* button = Control(dlg, id);
-    ASSERT_NE(button, nullptr) << "no control " << id;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// A key pressed in whatever edit has the focus.
-void Press(const CDialog& dlg, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget* target = dlg.Widget()->focusWidget() != nullptr ? dlg.Widget()->focusWidget() : dlg.Widget();
-    QTest::keyClick(target, key, modifiers);
-}
 
 std::vector<CString> FieldTexts(const CDialog& dlg)
 {
