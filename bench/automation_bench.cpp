@@ -219,6 +219,24 @@ int RunBenchmark(int calls, int activations)
         }));
     }
 
+    // The same presses with the window hidden: what drawing the display
+    // on every key costs.
+    QDBusMessage hide = QDBusMessage::createMethodCall(QStringLiteral("numbrix.calculator.Running"),
+                                                       QStringLiteral("/Calculator"),
+                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                       QStringLiteral("Set"));
+    hide.setArguments({QStringLiteral("numbrix.calculator.Calculator"), QStringLiteral("Visible"),
+                       QVariant::fromValue(QDBusVariant(false))});
+    ok(hide);
+    double hiddenButtonRate = 0;
+    for (int round = 0; round < 5; ++round) {
+        hiddenButtonRate = std::max(hiddenButtonRate, CallsPerSecond(calls, [&] {
+            if (++pressed % 250 == 0 && !ok(clear))
+                return false;
+            return ok(button);
+        }));
+    }
+
     std::printf("Round trips per second, %d sequential blocking calls, best of 5 interleaved rounds:\n", calls);
     std::printf("  echo service, no arguments          %8.0f\n", echoRate);
     std::printf("  echo service, two strings           %8.0f\n", echoGetLikeRate);
@@ -227,6 +245,8 @@ int RunBenchmark(int calls, int activations)
     std::printf("  echo service, one string            %8.0f\n", echoStringRate);
     std::printf("  calculator, Button(\"1\")             %8.0f  (%.2f of echo with one string)\n", buttonRate,
                 buttonRate / echoStringRate);
+    std::printf("  calculator, Button(\"1\"), hidden     %8.0f  (%.2f of echo with one string)\n", hiddenButtonRate,
+                hiddenButtonRate / echoStringRate);
 
     // Activation by name: the calculator's factory (the interactive run wrote
     // its activation file) and the bare echo service.
