@@ -50,6 +50,8 @@ int ServerIdleMs()
 // process's one object; later requests that still reach this process (sent
 // before the ProgID was given up) are passed on to the ProgID, which now
 // starts another process, so that every client gets an object of its own.
+// Passed on, a request names the client it is for (CreateInstanceFor): the
+// object's life must follow that client, not the process passing it on.
 class FactoryObject : public QDBusVirtualObject {
 public:
     explicit FactoryObject(const COleObjectFactory& factory) : m_factory(factory)
@@ -72,6 +74,11 @@ public:
                    "      <arg name=\"bus_name\" type=\"s\" direction=\"out\"/>\n"
                    "      <arg name=\"object_path\" type=\"o\" direction=\"out\"/>\n"
                    "    </method>\n"
+                   "    <method name=\"CreateInstanceFor\">\n"
+                   "      <arg name=\"client\" type=\"s\" direction=\"in\"/>\n"
+                   "      <arg name=\"bus_name\" type=\"s\" direction=\"out\"/>\n"
+                   "      <arg name=\"object_path\" type=\"o\" direction=\"out\"/>\n"
+                   "    </method>\n"
                    "  </interface>\n")
             .arg(InterfaceName());
     }
@@ -91,8 +98,10 @@ public:
 
 private:
     QString InterfaceName() const { return QLatin1String(m_factory.GetProgID()) + QStringLiteral(".Factory"); }
-    QDBusMessage CreateInstance(const QDBusMessage& message, const QDBusConnection& connection);
-    void PassOn(const QDBusMessage& message, QDBusConnection connection);
+    // The client a creation request is for, or empty with `error` set.
+    QString ClientOf(const QDBusMessage& message, QDBusMessage& error) const;
+    QDBusMessage CreateInstance(const QDBusMessage& message, const QString& client, const QDBusConnection& connection);
+    void PassOn(const QDBusMessage& message, const QString& client, QDBusConnection connection);
     QDBusMessage PropertyCall(const QDBusMessage& message);
     void ClientGone();
     void CheckBus();
@@ -122,14 +131,16 @@ bool FactoryObject::handleMessage(const QDBusMessage& message, const QDBusConnec
     if (interfaceName == QLatin1String("org.freedesktop.DBus.Properties")) {
         reply = PropertyCall(message);
     } else if ((interfaceName.isEmpty() || interfaceName == InterfaceName()) &&
-               message.member() == QLatin1String("CreateInstance")) {
-        if (!message.signature().isEmpty()) {
-            reply = message.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("CreateInstance takes no arguments"));
+               (message.member() == QLatin1String("CreateInstance") ||
+                message.member() == QLatin1String("CreateInstanceFor"))) {
+        const QString client = ClientOf(message, reply);
+        if (client.isEmpty()) {
+            // `reply` holds the refusal
         } else if (m_used) {
-            PassOn(message, connection);
+            PassOn(message, client, connection);
             return true;
         } else {
-            reply = CreateInstance(message, connection);
+            reply = CreateInstance(message, client, connection);
         }
     } else if (interfaceName.isEmpty() || interfaceName == InterfaceName()) {
         reply = message.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No method %1").arg(message.member()));
@@ -141,9 +152,27 @@ bool FactoryObject::handleMessage(const QDBusMessage& message, const QDBusConnec
     return true;
 }
 
-QDBusMessage FactoryObject::CreateInstance(const QDBusMessage& message, const QDBusConnection& connection)
+QString FactoryObject::ClientOf(const QDBusMessage& message, QDBusMessage& error) const
 {
-    const QString client = message.service();
+    if (message.member() == QLatin1String("CreateInstance")) {
+        if (message.signature().isEmpty())
+            return message.service();
+        error = message.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("CreateInstance takes no arguments"));
+        return {};
+    }
+    // Only a connection's unique name can be watched for its end.
+    const QString client = message.arguments().value(0).toString();
+    if (message.signature() != QLatin1String("s") || !client.startsWith(QLatin1Char(':'))) {
+        error = message.createErrorReply(QDBusError::InvalidArgs,
+                                         QStringLiteral("CreateInstanceFor takes a client's unique bus name"));
+        return {};
+    }
+    return client;
+}
+
+QDBusMessage FactoryObject::CreateInstance(const QDBusMessage& message, const QString& client,
+                                           const QDBusConnection& connection)
+{
     CAutomationObject* object = m_factory.CreateObject();
     const QString path = ObjectPathOf(m_factory.GetClassName());
     if (object == nullptr)
@@ -171,11 +200,12 @@ QDBusMessage FactoryObject::CreateInstance(const QDBusMessage& message, const QD
     return message.createReply({bus.baseService(), QVariant::fromValue(QDBusObjectPath(path))});
 }
 
-void FactoryObject::PassOn(const QDBusMessage& message, QDBusConnection connection)
+void FactoryObject::PassOn(const QDBusMessage& message, const QString& client, QDBusConnection connection)
 {
     message.setDelayedReply(true);
-    const QDBusMessage forwarded = QDBusMessage::createMethodCall(
-        QLatin1String(m_factory.GetProgID()), kFactoryPath, InterfaceName(), QStringLiteral("CreateInstance"));
+    QDBusMessage forwarded = QDBusMessage::createMethodCall(QLatin1String(m_factory.GetProgID()), kFactoryPath,
+                                                            InterfaceName(), QStringLiteral("CreateInstanceFor"));
+    forwarded.setArguments({client});
     auto* watcher = new QDBusPendingCallWatcher(connection.asyncCall(forwarded), QCoreApplication::instance());
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [message, connection, watcher] {
         const QDBusMessage answer = watcher->reply();

@@ -97,6 +97,33 @@ TEST(ServerRun, EndsByItselfWhenNoClientComes)
     EXPECT_EQ(ExitCodeAfterEnd(*server, 15000), 0);
 }
 
+TEST(ServerRun, TheFactoryRefusesWhatItCannotServeAndStaysUnused)
+{
+    Client client;
+    auto server = StartCalculator({QStringLiteral("-Automation")});
+    ASSERT_TRUE(WaitForOwner(client, kProgId, 15000));
+    const auto factoryCall = [&](const QString& interfaceName, const QString& member, const QVariantList& arguments) {
+        QDBusMessage message = QDBusMessage::createMethodCall(kProgId, QStringLiteral("/Factory"), interfaceName, member);
+        message.setArguments(arguments);
+        return client.Call(message).errorName();
+    };
+    const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
+    const QVariant readOnly = QVariant::fromValue(QDBusVariant(QStringLiteral("{0}")));
+    EXPECT_EQ(factoryCall(kFactoryInterface, "CreateInstance", {1}), "org.freedesktop.DBus.Error.InvalidArgs");
+    EXPECT_EQ(factoryCall(kFactoryInterface, "CreateInstanceFor", {"numbrix.calculator"}),
+              "org.freedesktop.DBus.Error.InvalidArgs");
+    EXPECT_EQ(factoryCall(kFactoryInterface, "LockServer", {}), "org.freedesktop.DBus.Error.UnknownMethod");
+    EXPECT_EQ(factoryCall(properties, "Set", {kFactoryInterface, "ClassId", readOnly}),
+              "org.freedesktop.DBus.Error.PropertyReadOnly");
+    EXPECT_EQ(factoryCall(properties, "Get", {kFactoryInterface, "ProgId"}),
+              "org.freedesktop.DBus.Error.UnknownProperty");
+    // Still unused: the first good request gets the process's object.
+    const QString owner = NameOwner(client, kProgId);
+    EXPECT_EQ(client.CreateInstance(), owner);
+    client.Disconnect();
+    EXPECT_EQ(ExitCodeAfterEnd(*server), 0);
+}
+
 TEST(ServerRun, CloseEndsTheServerWithOrWithoutAWindow)
 {
     for (const bool shown : {false, true}) {
@@ -211,10 +238,11 @@ TEST(Activation, SimultaneousRequestsStillGetOneServerEach)
     ASSERT_FALSE(one.isEmpty()) << a.reply().errorMessage().toStdString();
     ASSERT_FALSE(two.isEmpty()) << b.reply().errorMessage().toStdString();
     EXPECT_NE(ProcessIdOf(user, one), ProcessIdOf(user, two));
-    // Each object belongs to its own client: the first going ends only its server.
+    // Each object belongs to its own client, also the one passed on: the
+    // first client going ends its server only, whichever process served it.
     first.Disconnect();
     EXPECT_TRUE(WaitForNoOwner(user, one));
-    EXPECT_TRUE(HasOwner(user, two));
+    EXPECT_FALSE(WaitForNoOwner(user, two, 1000));
     second.Disconnect();
     EXPECT_TRUE(WaitForNoOwner(user, two));
     user.CallObject(kRunningName, "Close");
