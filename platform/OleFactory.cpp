@@ -112,6 +112,10 @@ private:
     QDBusServiceWatcher* m_clientWatcher = nullptr;
     QTimer m_idle;
     QTimer m_busCheck;
+    // Requests passed on and not yet answered: the process waits for them
+    // before it ends, or their clients would never hear of their objects.
+    int m_passedOn = 0;
+    bool m_endWhenPassedOn = false;
 };
 
 FactoryObject* g_server = nullptr;
@@ -207,7 +211,10 @@ void FactoryObject::PassOn(const QDBusMessage& message, const QString& client, Q
                                                             InterfaceName(), QStringLiteral("CreateInstanceFor"));
     forwarded.setArguments({client});
     auto* watcher = new QDBusPendingCallWatcher(connection.asyncCall(forwarded), QCoreApplication::instance());
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [message, connection, watcher] {
+    ++m_passedOn;
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [this, message, connection, watcher] {
+        if (--m_passedOn == 0 && m_endWhenPassedOn)
+            AfxPostQuitMessage(0);
         const QDBusMessage answer = watcher->reply();
         if (answer.type() == QDBusMessage::ReplyMessage)
             connection.send(message.createReply(answer.arguments()));
@@ -251,8 +258,12 @@ void FactoryObject::ClientGone()
         WithdrawAutomationObject(object);  // also forgets it here
         object->OnFinalRelease();
     }
-    // The server's one object is gone: so is the server.
-    AfxPostQuitMessage(0);
+    // The server's one object is gone: so is the server, once it has passed
+    // on every answer it owes.
+    if (m_passedOn > 0)
+        m_endWhenPassedOn = true;
+    else
+        AfxPostQuitMessage(0);
 }
 
 void FactoryObject::CheckBus()
