@@ -18,7 +18,12 @@ QString IntrospectionXml(const QString& interfaceName, const DispatchMap& map)
         const QString name = QString::fromStdString(entry.name);
         if (entry.isProperty) {
             const char* access = entry.set ? "readwrite" : "read";
-            xml += QStringLiteral("    <property name=\"%1\" type=\"%2\" access=\"%3\"/>\n")
+            // The registers change under the user's keys without a signal:
+            // clients read them when they need them.
+            xml += QStringLiteral("    <property name=\"%1\" type=\"%2\" access=\"%3\">\n"
+                                  "      <annotation name=\"org.freedesktop.DBus.Property.EmitsChangedSignal\" "
+                                  "value=\"false\"/>\n"
+                                  "    </property>\n")
                        .arg(name, BusSignatureOf(entry.type), QLatin1String(access));
             continue;
         }

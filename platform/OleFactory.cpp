@@ -69,7 +69,9 @@ public:
     {
         return QStringLiteral(
                    "  <interface name=\"%1\">\n"
-                   "    <property name=\"ClassId\" type=\"s\" access=\"read\"/>\n"
+                   "    <property name=\"ClassId\" type=\"s\" access=\"read\">\n"
+                   "      <annotation name=\"org.freedesktop.DBus.Property.EmitsChangedSignal\" value=\"const\"/>\n"
+                   "    </property>\n"
                    "    <method name=\"CreateInstance\">\n"
                    "      <arg name=\"bus_name\" type=\"s\" direction=\"out\"/>\n"
                    "      <arg name=\"object_path\" type=\"o\" direction=\"out\"/>\n"
