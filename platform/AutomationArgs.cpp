@@ -1,15 +1,14 @@
 #include "AutomationArgs.h"
 
+#include "NumberText.h"
+
 #include <QDBusVariant>
 #include <QMetaType>
 #include <QVariant>
 
-#include <clocale>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
-#include <locale.h>
 
 namespace {
 
@@ -23,55 +22,6 @@ constexpr int kDeepestVariant = 16;
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Length of the run of digits at `pos`.
-std::size_t DigitsAt(std::string_view text, std::size_t pos)
-{
-    std::size_t end = pos;
-    while (end < text.size() && IsDigit(text[end]))
-        ++end;
-    return end - pos;
-}
-
-// TRUE when the whole of `text` is one number in the runtime's decimal form.
-bool IsDecimalNumber(std::string_view text)
-{
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        ++pos;
-    const std::size_t whole = DigitsAt(text, pos);
-    pos += whole;
-    std::size_t fraction = 0;
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        fraction = DigitsAt(text, pos);
-        pos += fraction;
-    }
-    if (whole == 0 && fraction == 0)
-        return false;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-            ++pos;
-        const std::size_t exponent = DigitsAt(text, pos);
-        if (exponent == 0)
-            return false;
-        pos += exponent;
-    }
-    return pos == text.size();
-}
-
-// strtod in the C locale, whatever locale the process runs in.
-double ParseInCLocale(const std::string& text)
-{
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return strtod_l(text.c_str(), nullptr, cLocale);
 }
 
 std::optional<DispValue> FromInteger(long double value, VARTYPE target)
@@ -109,9 +59,10 @@ std::optional<double> NumberFromText(std::string_view text)
         text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
-    if (text.size() > kLongestNumberText || !IsDecimalNumber(text))
+    // The dialogs' strict notation, with only blanks and tabs around it.
+    if (text.size() > kLongestNumberText || text.find_first_of("\n\v\f\r") != std::string_view::npos)
         return std::nullopt;
-    return ParseInCLocale(std::string(text));
+    return ParseDoubleStrict(CString(text));
 }
 
 double RoundHalfToEven(double value)

@@ -1,7 +1,7 @@
 #include "AutomationObject.h"
 
 #include "AutomationArgs.h"
-#include "AutomationIntrospection.h"
+#include "InterfaceXml.h"
 
 #include <QDBusConnection>
 #include <QDBusError>
@@ -52,7 +52,7 @@ QString DispatchObject::introspect(const QString&) const
 {
     if (m_target == nullptr)
         return {};
-    return IntrospectionXml(m_interfaceName, m_target->GetDispatchMap());
+    return InterfaceXml(m_interfaceName, m_target->GetDispatchMap());
 }
 
 bool DispatchObject::handleMessage(const QDBusMessage& message, const QDBusConnection& connection)

@@ -1,20 +1,10 @@
 #include "Format.h"
 
+#include "CLocale.h"
+
 #include <cstdarg>
 #include <cstdio>
-#include <locale.h>
 #include <vector>
-
-namespace {
-
-// One C locale object for the life of the process.
-locale_t CLocale()
-{
-    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return c;
-}
-
-}  // namespace
 
 CString format_detail::FormatChecked(const char* format, ...)
 {

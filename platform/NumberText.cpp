@@ -1,10 +1,10 @@
 #include "NumberText.h"
 
+#include "CLocale.h"
 #include "Format.h"
 
 #include <climits>
 #include <cstdlib>
-#include <locale.h>
 
 namespace {
 
@@ -60,12 +60,6 @@ size_t DecimalNumberEnd(const CString& text, size_t begin)
             pos = exponentEnd;
     }
     return pos;
-}
-
-locale_t CLocale()
-{
-    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return c;
 }
 
 // The value of a prefix DecimalNumberEnd accepted. The C library converts

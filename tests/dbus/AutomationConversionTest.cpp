@@ -7,7 +7,7 @@
 #include "calc/CalcDlg.h"
 #include "platform/ActivationFile.h"
 #include "platform/AutomationArgs.h"
-#include "platform/AutomationIntrospection.h"
+#include "platform/InterfaceXml.h"
 
 #include <QDBusArgument>
 #include <QDBusObjectPath>
@@ -206,7 +206,7 @@ TEST(ActivationFile, TextNamesTheClassAndItsId)
 TEST(Introspection, ListsTheDispatchMapInItsOrderWithBusTypes)
 {
     CCalcDlg calculator;
-    const QString xml = IntrospectionXml(QStringLiteral("numbrix.calculator.Calculator"), calculator.GetDispatchMap());
+    const QString xml = InterfaceXml(QStringLiteral("numbrix.calculator.Calculator"), calculator.GetDispatchMap());
     const QRegularExpression member(QStringLiteral("<(property|method) name=\"(\\w+)\"( type=\"(\\w)\")?"));
     QStringList found;
     for (auto it = member.globalMatch(xml); it.hasNext();) {

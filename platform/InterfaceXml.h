@@ -11,4 +11,4 @@
 QString BusSignatureOf(VARTYPE type);
 
 // The <interface> element for `map` under `interfaceName`.
-QString IntrospectionXml(const QString& interfaceName, const DispatchMap& map);
+QString InterfaceXml(const QString& interfaceName, const DispatchMap& map);

@@ -1,4 +1,4 @@
-#include "AutomationIntrospection.h"
+#include "InterfaceXml.h"
 
 QString BusSignatureOf(VARTYPE type)
 {
@@ -11,7 +11,7 @@ QString BusSignatureOf(VARTYPE type)
     }
 }
 
-QString IntrospectionXml(const QString& interfaceName, const DispatchMap& map)
+QString InterfaceXml(const QString& interfaceName, const DispatchMap& map)
 {
     QString xml = QStringLiteral("  <interface name=\"%1\">\n").arg(interfaceName);
     for (const DispatchEntry& entry : map) {
