@@ -1,8 +1,8 @@
 #include "CalcApp.h"
 
 #include "calc/CalcDlg.h"
-#include "platform/MessageBox.h"
-#include "platform/Ole.h"
+#include "platform/dialog/MessageBox.h"
+#include "platform/automation/Ole.h"
 
 namespace {
 constexpr UINT kCannotStartAutomation = 100;

@@ -6,8 +6,8 @@
 // by CalcDisplayText; this class only writes it into the window. Keys reach
 // the engine through the message map and accelerator table 102.
 
-#include "platform/Dialog.h"
-#include "platform/Ole.h"
+#include "platform/dialog/Dialog.h"
+#include "platform/automation/Ole.h"
 
 // The calculator's automation class, the same in every build: the bus
 // registration, the class factory and the running object all carry it.

@@ -3,7 +3,7 @@
 // whatever control has the focus.
 
 #include "CalcDlg.h"
-#include "Degrees.h"
+#include "utilities/Degrees.h"
 
 #include <cmath>
 

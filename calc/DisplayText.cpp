@@ -1,6 +1,6 @@
 #include "DisplayText.h"
 
-#include "platform/Format.h"
+#include "platform/text/Format.h"
 #include "platform/StringTable.h"
 
 namespace {

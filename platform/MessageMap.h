@@ -3,7 +3,7 @@
 // member function). Commands from a click, an accelerator or the program's
 // own code all reach a handler through the same table (CCmdTarget::OnCmdMsg).
 
-#include "WinTypes.h"
+#include "platform/WinTypes.h"
 
 #include <functional>
 #include <vector>

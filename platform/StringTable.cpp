@@ -1,4 +1,6 @@
-#include "StringTable.h"
+#include "platform/StringTable.h"
+
+#include "platform/Resources.h"
 
 CString LoadString(UINT id)
 {

@@ -2,7 +2,7 @@
 // The program's string table: texts loaded by number, as LoadString loads
 // them from a module's resources. The table itself lives in res/.
 
-#include "WinTypes.h"
+#include "platform/WinTypes.h"
 
 #include <span>
 
@@ -10,9 +10,6 @@ struct StringResource {
     UINT id;
     const char* text;
 };
-
-// The table defined in res/.
-std::span<const StringResource> ProgramStringTable();
 
 // The text of string `id`, or an empty string when the table has none.
 CString LoadString(UINT id);

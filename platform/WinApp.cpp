@@ -1,9 +1,8 @@
-#include "WinApp.h"
+#include "platform/WinApp.h"
 
 #include <QApplication>
 #include <QMetaObject>
 
-#include <clocale>
 #include <cstdlib>
 
 namespace {
@@ -45,10 +44,10 @@ int AfxWinMain(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
+    // Qt adopts the user's locale for the whole process. Numbers are still
+    // written and read with the point: Format and the number readers switch
+    // to the C locale object (text/detail/CLocale) for each call themselves.
     QApplication application(argc, argv);
-    // Qt adopts the user's locale; our number formatting is the C library's
-    // and must use the point whatever the desktop's language.
-    std::setlocale(LC_NUMERIC, "C");
 
     CWinApp* app = AfxGetApp();
     if (app == nullptr)

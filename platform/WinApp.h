@@ -3,7 +3,7 @@
 // command line, runs the event loop and ends it when the main window is
 // destroyed. The program derives from it and overrides InitInstance.
 
-#include "Wnd.h"
+#include "platform/dialog/Wnd.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 // The accelerator tables, each with the number of its dialog template.
 
-#include "platform/Accelerator.h"
+#include "platform/Resources.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // the rest of the window's furniture, each in template order. The launcher
 // buttons join this table together with the dialogs they open.
 
-#include "Templates.h"
+#include "platform/dialog/DialogTemplate.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kCalculatorTemplate = {
+extern const DialogTemplate kCalculatorTemplate = {
     102,
     "Tarrow Calculator - v2.5",
     1, 1, 290, 170,

@@ -1,7 +1,7 @@
 // Dialog template 133: the bolt-hole pattern. The list display shows the
 // generated lines; the hidden edit under it holds the same list for Copy.
 
-#include "Templates.h"
+#include "platform/dialog/DialogTemplate.h"
 
 namespace {
 
@@ -44,6 +44,6 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kBoltHoleTemplate = {
+extern const DialogTemplate kBoltHoleTemplate = {
     133, "Bolt Hole Dialog", 0, 0, 201, 194, kDialogStyle, kControls,
 };

@@ -1,7 +1,7 @@
 // Dialog template 134: the right-triangle solver. The picture sits among the
 // edits so that each edit lies next to the part of the triangle it measures.
 
-#include "Templates.h"
+#include "platform/dialog/DialogTemplate.h"
 
 namespace {
 
@@ -37,6 +37,6 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kTrigTemplate = {
+extern const DialogTemplate kTrigTemplate = {
     134, "Trig Calculator Dialog", 0, 0, 254, 220, kDialogStyle, kControls,
 };

@@ -2,7 +2,7 @@
 // picture's vertical dimension line, the width edit below the picture, each
 // with its pair of unit buttons.
 
-#include "Templates.h"
+#include "platform/dialog/DialogTemplate.h"
 
 namespace {
 
@@ -27,6 +27,6 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kPhotoSizeTemplate = {
+extern const DialogTemplate kPhotoSizeTemplate = {
     165, "Photo Sizing", 0, 0, 157, 95, kDialogStyle, kControls,
 };

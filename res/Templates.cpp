@@ -1,6 +1,12 @@
-// Finds a dialog template by number, as a module's resources are searched.
+// The registry of the program's dialog templates: each is defined in its
+// own file, TemplateN.cpp, and listed here once.
 
-#include "Templates.h"
+#include "platform/Resources.h"
+
+extern const DialogTemplate kCalculatorTemplate;  // 102
+extern const DialogTemplate kBoltHoleTemplate;    // 133
+extern const DialogTemplate kTrigTemplate;        // 134
+extern const DialogTemplate kPhotoSizeTemplate;   // 165
 
 namespace {
 
@@ -13,11 +19,7 @@ const DialogTemplate* const kTemplates[] = {
 
 }  // namespace
 
-const DialogTemplate* FindDialogTemplate(int id)
+std::span<const DialogTemplate* const> ProgramDialogTemplates()
 {
-    for (const DialogTemplate* t : kTemplates) {
-        if (t->id == id)
-            return t;
-    }
-    return nullptr;
+    return kTemplates;
 }

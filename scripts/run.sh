@@ -10,7 +10,7 @@ set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh"
 build=${NUMBRIX_BUILD:-$here/build}
-"$here/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRIX_TESTS=OFF
+"$here/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRIX_TESTS=OFF -DNUMBRIX_TOOLS=ON
 program="$build/numbrix-calc"
 
 if [ -n "${WAYLAND_DISPLAY:-}" ] || { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }; then

@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <clocale>
-
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -16,7 +14,6 @@ int main(int argc, char** argv)
     QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -6,7 +6,7 @@
 #include "BusTestSupport.h"
 
 #include "calc/CalcDlg.h"
-#include "platform/Ole.h"
+#include "platform/automation/Ole.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>

@@ -5,9 +5,9 @@
 
 #include "calc/AutomationInteger.h"
 #include "calc/CalcDlg.h"
-#include "platform/ActivationFile.h"
-#include "platform/AutomationArgs.h"
-#include "platform/InterfaceXml.h"
+#include "platform/automation/detail/ActivationFile.h"
+#include "platform/automation/detail/AutomationArgs.h"
+#include "platform/automation/detail/InterfaceXml.h"
 
 #include <QDBusArgument>
 #include <QDBusObjectPath>

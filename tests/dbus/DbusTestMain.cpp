@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cstdio>
 #include <cstring>
 
@@ -26,7 +25,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
 

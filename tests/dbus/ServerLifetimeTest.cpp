@@ -8,7 +8,7 @@
 
 #include "app/CalcApp.h"
 #include "calc/CalcDlg.h"
-#include "platform/Ole.h"
+#include "platform/automation/Ole.h"
 
 #include <QApplication>
 #include <QMessageBox>

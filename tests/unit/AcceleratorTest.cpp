@@ -2,7 +2,7 @@
 // virtual-key entries against keys with the exact modifier state, and the
 // calculator's own table.
 
-#include "platform/Accelerator.h"
+#include "platform/dialog/Accelerator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // GetDlgItemInt's conversion of a field's text: what it accepts, what fails.
 
-#include "platform/DialogItemInt.h"
+#include "platform/text/DialogItemInt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // printf formatting in the C locale with canonical NaN, the string table and
 // dialog-unit conversion.
 
-#include "platform/DialogUnits.h"
-#include "platform/Format.h"
+#include "platform/dialog/DialogUnits.h"
+#include "platform/text/Format.h"
 #include "platform/StringTable.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // compute buttons use, the strict parsers of the closing exchange and the
 // formats results are written in.
 
-#include "platform/Format.h"
-#include "platform/NumberText.h"
+#include "platform/text/Format.h"
+#include "platform/text/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // each pair selects, and the five values it leaves, printed as the dialog
 // prints them.
 
-#include "platform/Format.h"
+#include "platform/text/Format.h"
 #include "utilities/engineering/TrigSolver.h"
 
 #include <gtest/gtest.h>

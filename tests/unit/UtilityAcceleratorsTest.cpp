@@ -2,7 +2,7 @@
 // dialog's compute command, Ctrl+C and Alt+C the two extra shortcuts, each
 // only with exactly its modifiers. Photo Sizing (165) has no table.
 
-#include "platform/Accelerator.h"
+#include "platform/dialog/Accelerator.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "BoltHoleTestSupport.h"
 
-#include "platform/Clipboard.h"
+#include "platform/dialog/Clipboard.h"
 #include "utilities/engineering/BoltHoleDlg.h"
 
 #include <QAbstractScrollArea>

@@ -5,10 +5,10 @@
 
 #include "ModalTestSupport.h"
 
-#include "app/AcceleratorDlg.h"
+#include "platform/dialog/AcceleratorDlg.h"
 #include "calc/CalcDlg.h"
-#include "platform/Clipboard.h"
-#include "platform/DataExchange.h"
+#include "platform/dialog/Clipboard.h"
+#include "platform/dialog/DataExchange.h"
 #include "platform/WinApp.h"
 
 #include <QAbstractButton>

@@ -4,7 +4,7 @@
 // answered from a timer. Each helper gives up instead of hanging when the
 // expected window never comes.
 
-#include "platform/Dialog.h"
+#include "platform/dialog/Dialog.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 // A static control keeps the whole text it was given but holds for painting
 // only the part that can show in its rectangle.
 
-#include "platform/StaticText.h"
+#include "platform/dialog/detail/StaticText.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "BoltHoleDlg.h"
 
 #include "BoltHolePattern.h"
-#include "platform/DataExchange.h"
-#include "platform/NumberText.h"
+#include "platform/dialog/DataExchange.h"
+#include "platform/text/NumberText.h"
 
 namespace {
 

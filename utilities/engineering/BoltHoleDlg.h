@@ -7,8 +7,8 @@
 // a total angle shows the spacing between holes. The arithmetic is
 // BoltHolePattern's. Ranges are checked only when Done (or Esc) closes it.
 
-#include "app/AcceleratorDlg.h"
-#include "platform/Edit.h"
+#include "platform/dialog/AcceleratorDlg.h"
+#include "platform/dialog/Edit.h"
 
 class CBoltHoleDlg : public CAcceleratorDlg {
 public:

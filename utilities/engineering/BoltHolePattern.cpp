@@ -1,7 +1,7 @@
 #include "BoltHolePattern.h"
 
-#include "calc/Degrees.h"
-#include "platform/Format.h"
+#include "utilities/Degrees.h"
+#include "platform/text/Format.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "PhotoSizeDlg.h"
 
 #include "PhotoUnits.h"
-#include "platform/DataExchange.h"
-#include "platform/Format.h"
-#include "platform/NumberText.h"
+#include "platform/dialog/DataExchange.h"
+#include "platform/text/Format.h"
+#include "platform/text/NumberText.h"
 
 namespace {
 

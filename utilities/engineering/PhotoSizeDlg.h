@@ -5,7 +5,7 @@
 // field in place, rounded to four decimals. No compute button and no
 // accelerator table: Enter presses Done, Esc closes without validation.
 
-#include "platform/Dialog.h"
+#include "platform/dialog/Dialog.h"
 
 class CPhotoSizeDlg : public CDialog {
 public:

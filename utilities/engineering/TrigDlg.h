@@ -6,7 +6,7 @@
 // SolveRightTriangle's; this class reads and writes the fields. Its ranges
 // are checked only when Done (or Esc) closes it; nothing is returned.
 
-#include "app/AcceleratorDlg.h"
+#include "platform/dialog/AcceleratorDlg.h"
 
 class CTrigDlg : public CAcceleratorDlg {
 public:

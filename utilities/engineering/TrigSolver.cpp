@@ -1,6 +1,6 @@
 #include "TrigSolver.h"
 
-#include "calc/Degrees.h"
+#include "utilities/Degrees.h"
 
 #include <cmath>
 

@@ -1,8 +1,0 @@
-#pragma once
-// A Qt key event as the MSG that accelerator tables and dialogs look at.
-
-#include "Accelerator.h"
-
-class QKeyEvent;
-
-MSG KeyMessageFrom(const QKeyEvent& event);

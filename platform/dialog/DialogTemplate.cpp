@@ -1,0 +1,12 @@
+#include "platform/dialog/DialogTemplate.h"
+
+#include "platform/Resources.h"
+
+const DialogTemplate* FindDialogTemplate(int id)
+{
+    for (const DialogTemplate* t : ProgramDialogTemplates()) {
+        if (t->id == id)
+            return t;
+    }
+    return nullptr;
+}

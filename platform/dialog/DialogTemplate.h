@@ -1,0 +1,41 @@
+#pragma once
+// A dialog template as plain data: the dialog's caption, size and style and
+// its controls in template order (which is also the tab order). CDialog
+// builds the widgets from it (with detail/ControlFactory); nothing here
+// knows about widgets.
+
+#include "platform/WinTypes.h"
+
+#include <span>
+
+enum class ControlKind {
+    PushButton,     // plain push button
+    DefPushButton,  // the dialog's default push button
+    RadioButton,    // a group of one: no automatic exclusion
+    Edit,
+    Static,         // static text
+    Picture,        // static bitmap, the caption names the bitmap resource
+    Icon,           // static icon, the caption names the icon resource
+    GroupBox,
+    MonthCalendar,
+    Animation,
+};
+
+struct ControlTemplate {
+    int id;  // -1 for controls the program never addresses
+    ControlKind kind;
+    const char* caption;
+    int x, y, cx, cy;  // dialog units
+    DWORD style;
+};
+
+struct DialogTemplate {
+    int id;
+    const char* caption;
+    int x, y, cx, cy;  // dialog units
+    DWORD style;
+    std::span<const ControlTemplate> controls;
+};
+
+// Looks a template up among the program's resources; null when there is none.
+const DialogTemplate* FindDialogTemplate(int id);

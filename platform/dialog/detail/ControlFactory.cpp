@@ -1,0 +1,186 @@
+#include "platform/dialog/detail/ControlFactory.h"
+
+#include "platform/dialog/detail/DialogWindow.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// A radio button that is a group of one: a click checks it and never clears
+// it, and no partner is cleared automatically.
+class RadioButton : public QRadioButton {
+public:
+    RadioButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
+    {
+        // Qt's radio buttons clear their siblings and refuse to be cleared
+        // themselves; ours are each a group of one.
+        setAutoExclusive(false);
+    }
+
+protected:
+    void nextCheckState() override { setChecked(true); }
+};
+
+// Sends EN_SETFOCUS when an edit gains the focus.
+class EditFocusWatcher : public QObject {
+public:
+    EditFocusWatcher(DialogWindow* host, UINT id) : QObject(host), m_host(host), m_id(id) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            m_host->Notify(m_id, EN_SETFOCUS);
+        return false;
+    }
+
+private:
+    DialogWindow* m_host;
+    UINT m_id;
+};
+
+bool Has(const ControlTemplate& c, DWORD flag)
+{
+    return (c.style & flag) == flag;
+}
+
+QString Caption(const ControlTemplate& c)
+{
+    return QString::fromUtf8(c.caption != nullptr ? c.caption : "");
+}
+
+Qt::Alignment StaticAlignment(const ControlTemplate& c)
+{
+    if (Has(c, SS_RIGHT))
+        return Qt::AlignRight | Qt::AlignTop;
+    if (Has(c, SS_CENTER))
+        return Qt::AlignHCenter | Qt::AlignTop;
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* CreateButton(const ControlTemplate& c, DialogWindow* host)
+{
+    QAbstractButton* button = nullptr;
+    if (c.kind == ControlKind::RadioButton) {
+        button = new RadioButton(Caption(c), host);
+    } else {
+        auto* push = new QPushButton(Caption(c), host);
+        push->setAutoDefault(false);
+        push->setDefault(c.kind == ControlKind::DefPushButton);
+        button = push;
+    }
+    const UINT id = static_cast<UINT>(c.id);
+    QObject::connect(button, &QAbstractButton::clicked, host, [host, id] { host->Notify(id, BN_CLICKED); });
+    // A push button takes the focus when clicked even without a tab stop.
+    button->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    return button;
+}
+
+QWidget* CreateEdit(const ControlTemplate& c, DialogWindow* host)
+{
+    const UINT id = static_cast<UINT>(c.id);
+    QWidget* edit = nullptr;
+    // A multi-line edit that only scrolls horizontally keeps one line that
+    // scrolls, which is what a line edit is. One that wraps, or that grows
+    // by lines (scrolling vertically or taking Enter), is a text box; it
+    // wraps only when it does not scroll horizontally.
+    const bool growsByLines = Has(c, ES_AUTOVSCROLL) || Has(c, ES_WANTRETURN) || !Has(c, ES_AUTOHSCROLL);
+    if (Has(c, ES_MULTILINE) && growsByLines) {
+        auto* box = new QPlainTextEdit(host);
+        box->setReadOnly(Has(c, ES_READONLY));
+        box->setFrameShape(Has(c, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+        box->setVerticalScrollBarPolicy(Has(c, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setLineWrapMode(Has(c, ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        box->setTabChangesFocus(true);
+        QObject::connect(box, &QPlainTextEdit::textChanged, host, [host, id] { host->Notify(id, EN_CHANGE); });
+        edit = box;
+    } else {
+        auto* line = new QLineEdit(host);
+        line->setReadOnly(Has(c, ES_READONLY));
+        line->setFrame(Has(c, WS_BORDER));
+        line->setAlignment(Has(c, ES_RIGHT) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        QObject::connect(line, &QLineEdit::textChanged, host, [host, id] { host->Notify(id, EN_CHANGE); });
+        edit = line;
+    }
+    edit->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    if (c.id >= 0)
+        edit->installEventFilter(new EditFocusWatcher(host, id));
+    return edit;
+}
+
+QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
+{
+    // Pictures and icons name their image in the caption; the text is for
+    // plain statics only.
+    auto* label = new QLabel(c.kind == ControlKind::Static ? Caption(c) : QString(), host);
+    if (c.kind == ControlKind::Picture) {
+        // Bitmap N is res/BitmapN.bmp, drawn for the control's size at the
+        // usual font; scaled so the picture keeps to its rectangle at any
+        // font. A missing bitmap leaves the control empty.
+        label->setPixmap(QPixmap(QStringLiteral(":/Bitmap%1.bmp").arg(Caption(c))));
+        label->setScaledContents(true);
+    }
+    label->setAlignment(StaticAlignment(c));
+    label->setTextFormat(Qt::PlainText);
+    if (Has(c, SS_SUNKEN))
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    else if (Has(c, WS_BORDER))
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);  // a thin line, as a bordered static has
+    // A static with a tab stop takes the focus (and shows nothing of it).
+    label->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::TabFocus : Qt::NoFocus);
+    return label;
+}
+
+QWidget* CreateGroupBox(const ControlTemplate& c, DialogWindow* host)
+{
+    auto* group = new QGroupBox(Caption(c), host);
+    group->setFocusPolicy(Qt::NoFocus);
+    // A group box only frames its neighbours: it lies beneath them and lets
+    // their clicks through.
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return group;
+}
+
+// A framed, empty area standing where a control that is not built yet goes.
+QWidget* CreatePlaceholder(const ControlTemplate& c, DialogWindow* host)
+{
+    auto* frame = new QFrame(host);
+    frame->setFrameStyle((Has(c, WS_EX_CLIENTEDGE) ? QFrame::Panel | QFrame::Sunken : QFrame::Box | QFrame::Plain));
+    frame->setFocusPolicy(Qt::NoFocus);
+    return frame;
+}
+
+}  // namespace
+
+QWidget* CreateControl(const ControlTemplate& c, DialogWindow* host)
+{
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton:
+    case ControlKind::RadioButton: widget = CreateButton(c, host); break;
+    case ControlKind::Edit: widget = CreateEdit(c, host); break;
+    case ControlKind::Static:
+    case ControlKind::Picture:
+    case ControlKind::Icon: widget = CreateStatic(c, host); break;
+    case ControlKind::GroupBox: widget = CreateGroupBox(c, host); break;
+    case ControlKind::MonthCalendar:
+    case ControlKind::Animation: widget = CreatePlaceholder(c, host); break;
+    }
+    const PixelRect r = DialogRectToPixels(c.x, c.y, c.cx, c.cy, host->baseUnits);
+    widget->setGeometry(r.x, r.y, r.width, r.height);
+    widget->setEnabled(!Has(c, WS_DISABLED));
+    widget->setVisible(!Has(c, WS_HIDDEN_CONTROL));
+    if (c.kind == ControlKind::GroupBox)
+        widget->lower();
+    return widget;
+}

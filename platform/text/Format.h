@@ -1,0 +1,36 @@
+#pragma once
+// printf-style formatting as CString::Format does it, always in the C locale
+// whatever locale the desktop set, with every NaN printed as "nan" (the C
+// library would print a NaN with its sign bit set as "-nan").
+
+#include "platform/WinTypes.h"
+
+#include <cmath>
+#include <limits>
+#include <type_traits>
+
+namespace format_detail {
+
+CString FormatChecked(const char* format, ...);
+
+template <typename T>
+auto Canonical(T value)
+{
+    if constexpr (std::is_floating_point_v<T>) {
+        if (std::isnan(value))
+            return std::numeric_limits<double>::quiet_NaN();
+        return static_cast<double>(value);
+    } else {
+        return value;
+    }
+}
+
+}  // namespace format_detail
+
+// The format string is a run-time value (it may come from the string table),
+// so the caller is responsible for matching the arguments to it.
+template <typename... Args>
+CString Format(const CString& format, Args... args)
+{
+    return format_detail::FormatChecked(format.c_str(), format_detail::Canonical(args)...);
+}
