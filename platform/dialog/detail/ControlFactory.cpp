@@ -12,6 +12,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+// The bitmaps compiled into the platform library (bitmaps.qrc): registered
+// at the first picture, which also keeps the linker from dropping them.
+static void LoadBitmapResources()
+{
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(bitmaps);
+        return true;
+    }();
+    (void)loaded;
+}
+
 namespace {
 
 // A radio button that is a group of one: a click checks it and never clears
@@ -126,6 +137,7 @@ QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
         // Bitmap N is res/BitmapN.bmp, drawn for the control's size at the
         // usual font; scaled so the picture keeps to its rectangle at any
         // font. A missing bitmap leaves the control empty.
+        LoadBitmapResources();
         label->setPixmap(QPixmap(QStringLiteral(":/Bitmap%1.bmp").arg(Caption(c))));
         label->setScaledContents(true);
     }
