@@ -5,13 +5,9 @@
 
 #include "platform/WinApp.h"
 
-namespace {
-constexpr int kCalculatorTemplate = 102;
-}
-
-CCalcDlg::CCalcDlg(CWnd* parent) : CDialog(kCalculatorTemplate, parent)
+CCalcDlg::CCalcDlg(CWnd* parent) : CDialog(kTemplate, parent)
 {
-    m_hAccel = LoadAccelerators(kCalculatorTemplate);
+    m_hAccel = LoadAccelerators(kTemplate);
     OnClickedClear();  // no window yet, so this only clears the registers
     EnableAutomation();
 }
@@ -37,7 +33,7 @@ void CCalcDlg::SetVisible(BOOL value)
             ShowWindow(SW_HIDE);
         return;
     }
-    if (GetSafeHwnd() == nullptr && !Create(kCalculatorTemplate, nullptr))
+    if (GetSafeHwnd() == nullptr && !Create(kTemplate, nullptr))
         return;
     CWinApp* app = AfxGetApp();
     if (app != nullptr && app->m_pMainWnd == nullptr)

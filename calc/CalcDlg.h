@@ -19,6 +19,43 @@ extern BOOL g_bShortFormat;
 
 class CCalcDlg : public CDialog, public CAutomationObject {
 public:
+    // Template 102 (and accelerator table 102) and the ids of its controls
+    // and commands, in template order.
+    static constexpr int kTemplate = 102;
+    static constexpr int kKey0 = 1000;  // the digit keys are 1000 to 1009
+    static constexpr int kKey9 = 1009;
+    static constexpr int kKeyEqual = 1020;
+    static constexpr int kKeyPlus = 1010;
+    static constexpr int kKeyMinus = 1011;
+    static constexpr int kKeyMultiply = 1012;
+    static constexpr int kKeyDivide = 1013;
+    static constexpr int kKeyClearAll = 1021;
+    static constexpr int kDisplay = 1030;
+    static constexpr int kFocusSink = 1016;
+    static constexpr int kKeyPoint = 32790;
+    static constexpr int kKeySin = 1019;
+    static constexpr int kKeyCos = 1022;
+    static constexpr int kKeyTan = 1023;
+    static constexpr int kKeyPi = 1024;
+    static constexpr int kKeyAsin = 1029;
+    static constexpr int kKeyAcos = 1031;
+    static constexpr int kKeyAtan = 1032;
+    static constexpr int kKeyClearEntry = 1150;
+    static constexpr int kKeyPercent = 1025;
+    static constexpr int kCalendar = 1052;
+    static constexpr int kAnimation = 1085;
+    static constexpr int kPayoffDate = 1042;  // disabled, never handled
+    static constexpr int kExtraPaymts = 1140;  // disabled, never handled
+    // Commands no control sends.
+    static constexpr int kCmdInchToMm = 1027;
+    static constexpr int kCmdMmToInch = 1028;
+    static constexpr int kCmdPercent = 1049;
+    static constexpr int kCmdNoHandler = 32789;  // table 102's arrows: consumed, nothing runs
+    // The utility launchers (CalcLaunchers.cpp): buttons, and one command.
+    static constexpr int kTrigUtil = 1033;
+    static constexpr int kBoltHole = 1034;
+    static constexpr int kPhotoSizing = 1080;
+
     enum Operation { OP_NONE = 0, OP_PLUS = 1, OP_MINUS = 2, OP_MULTIPLY = 3, OP_DIVIDE = 4 };
     enum ErrorState { ERR_NONE = 0, ERR_DIVIDE_BY_ZERO = 1 };
 
@@ -60,7 +97,7 @@ public:
     void OnSetFocusDisplay();
 
     // Utility launchers: each opens its dialog modally over this window
-    // (calc/CalcLaunchers.cpp).
+    // (calc/CalcLaunchers.cpp, whose table also routes their commands).
     void OnClickedTrigUtil();
     void OnBoltHole();
     void OnClickedPhotoSizing();
@@ -112,4 +149,6 @@ protected:
 
 private:
     void ShowFunctionResult(double value, BOOL decimalEntryAfter);
+    // The launchers' part of the message map (CalcLaunchers.cpp).
+    static MessageMap LauncherMessageMap();
 };

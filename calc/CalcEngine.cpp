@@ -4,11 +4,6 @@
 #include "CalcDlg.h"
 #include "DisplayText.h"
 
-namespace {
-constexpr int kDisplay = 1030;
-constexpr int kFocusSink = 1016;
-}  // namespace
-
 BOOL g_bShortFormat = FALSE;
 
 void CCalcDlg::PerformOperation()

@@ -8,42 +8,43 @@
 #include <cmath>
 
 namespace {
-constexpr int kFocusSink = 1016;
 // Pi as the key enters it: nine decimals, not the double nearest to pi.
-constexpr double kKeyPi = 3.141592654;
+constexpr double kPiAsKeyed = 3.141592654;
 constexpr double kMmPerInch = 25.4;
 constexpr double kInchPerMm = 0.039370079;
 }  // namespace
 
 const MessageMap& CCalcDlg::GetMessageMap() const
 {
-    static const MessageMap map = {
-        ON_COMMAND_RANGE(1000, 1009, &CCalcDlg::OnClickedNumber),
-        ON_BN_CLICKED(1020, &CCalcDlg::OnClickedEqual),
-        ON_BN_CLICKED(1010, &CCalcDlg::OnClickedPlus),
-        ON_BN_CLICKED(1011, &CCalcDlg::OnClickedMinus),
-        ON_BN_CLICKED(1012, &CCalcDlg::OnClickedMultiply),
-        ON_BN_CLICKED(1013, &CCalcDlg::OnClickedDivide),
-        ON_BN_CLICKED(1021, &CCalcDlg::OnClickedClear),
-        ON_EN_SETFOCUS(1030, &CCalcDlg::OnSetFocusDisplay),
-        ON_BN_CLICKED(32790, &CCalcDlg::OnClickedPoint),
-        ON_BN_CLICKED(1019, &CCalcDlg::OnClickedSin),
-        ON_BN_CLICKED(1022, &CCalcDlg::OnClickedCos),
-        ON_BN_CLICKED(1023, &CCalcDlg::OnClickedTan),
-        ON_BN_CLICKED(1024, &CCalcDlg::OnClickedPi),
-        ON_BN_CLICKED(1029, &CCalcDlg::OnClickedAsin),
-        ON_BN_CLICKED(1031, &CCalcDlg::OnClickedAcos),
-        ON_BN_CLICKED(1032, &CCalcDlg::OnClickedAtan),
-        ON_BN_CLICKED(1150, &CCalcDlg::OnClickedClearEntry),
-        ON_BN_CLICKED(1025, &CCalcDlg::OnClickedPercent),
-        ON_BN_CLICKED(1033, &CCalcDlg::OnClickedTrigUtil),
-        ON_BN_CLICKED(1080, &CCalcDlg::OnClickedPhotoSizing),
-        // Commands no control sends.
-        ON_COMMAND(1034, &CCalcDlg::OnBoltHole),
-        ON_COMMAND(1027, &CCalcDlg::OnClickedInchToMm),
-        ON_COMMAND(1028, &CCalcDlg::OnClickedMmToInch),
-        ON_COMMAND(1049, &CCalcDlg::OnClickedPercent),
-    };
+    static const MessageMap map = [] {
+        MessageMap keypad = {
+            ON_COMMAND_RANGE(kKey0, kKey9, &CCalcDlg::OnClickedNumber),
+            ON_BN_CLICKED(kKeyEqual, &CCalcDlg::OnClickedEqual),
+            ON_BN_CLICKED(kKeyPlus, &CCalcDlg::OnClickedPlus),
+            ON_BN_CLICKED(kKeyMinus, &CCalcDlg::OnClickedMinus),
+            ON_BN_CLICKED(kKeyMultiply, &CCalcDlg::OnClickedMultiply),
+            ON_BN_CLICKED(kKeyDivide, &CCalcDlg::OnClickedDivide),
+            ON_BN_CLICKED(kKeyClearAll, &CCalcDlg::OnClickedClear),
+            ON_EN_SETFOCUS(kDisplay, &CCalcDlg::OnSetFocusDisplay),
+            ON_BN_CLICKED(kKeyPoint, &CCalcDlg::OnClickedPoint),
+            ON_BN_CLICKED(kKeySin, &CCalcDlg::OnClickedSin),
+            ON_BN_CLICKED(kKeyCos, &CCalcDlg::OnClickedCos),
+            ON_BN_CLICKED(kKeyTan, &CCalcDlg::OnClickedTan),
+            ON_BN_CLICKED(kKeyPi, &CCalcDlg::OnClickedPi),
+            ON_BN_CLICKED(kKeyAsin, &CCalcDlg::OnClickedAsin),
+            ON_BN_CLICKED(kKeyAcos, &CCalcDlg::OnClickedAcos),
+            ON_BN_CLICKED(kKeyAtan, &CCalcDlg::OnClickedAtan),
+            ON_BN_CLICKED(kKeyClearEntry, &CCalcDlg::OnClickedClearEntry),
+            ON_BN_CLICKED(kKeyPercent, &CCalcDlg::OnClickedPercent),
+            // Commands no control sends.
+            ON_COMMAND(kCmdInchToMm, &CCalcDlg::OnClickedInchToMm),
+            ON_COMMAND(kCmdMmToInch, &CCalcDlg::OnClickedMmToInch),
+            ON_COMMAND(kCmdPercent, &CCalcDlg::OnClickedPercent),
+        };
+        for (MessageMapEntry& entry : LauncherMessageMap())
+            keypad.push_back(std::move(entry));
+        return keypad;
+    }();
     return map;
 }
 
@@ -56,7 +57,7 @@ BOOL CCalcDlg::PreTranslateMessage(const MSG& msg)
 
 void CCalcDlg::OnClickedNumber(UINT id)
 {
-    EnterDigit(static_cast<int>(id) - 1000);
+    EnterDigit(static_cast<int>(id) - kKey0);
 }
 
 void CCalcDlg::OnSetFocusDisplay()
@@ -77,7 +78,7 @@ void CCalcDlg::ShowFunctionResult(double value, BOOL decimalEntryAfter)
 
 // Function keys: new operand from the operand register, and whether decimal
 // entry is on afterwards.
-void CCalcDlg::OnClickedPi() { ShowFunctionResult(kKeyPi, TRUE); }
+void CCalcDlg::OnClickedPi() { ShowFunctionResult(kPiAsKeyed, TRUE); }
 void CCalcDlg::OnClickedPercent() { ShowFunctionResult(m_operand * 0.01, FALSE); }
 void CCalcDlg::OnClickedSin() { ShowFunctionResult(std::sin(m_operand * kDegToRad), TRUE); }
 void CCalcDlg::OnClickedCos() { ShowFunctionResult(std::cos(m_operand * kDegToRad), TRUE); }

@@ -1,4 +1,5 @@
-// The calculator window's utility launchers. Each opens its dialog as a
+// The calculator window's utility launchers, one table: the command that
+// opens each utility and its handler. Each handler opens its dialog as a
 // local object with no parent, so the window itself is the owner and takes
 // no input meanwhile; the result is ignored and nothing is remembered for
 // the next opening.
@@ -9,21 +10,26 @@
 #include "utilities/engineering/PhotoSizeDlg.h"
 #include "utilities/engineering/TrigDlg.h"
 
-void CCalcDlg::OnClickedTrigUtil()
+namespace {
+
+template <class Dialog>
+void OpenUtility()
 {
-    CTrigDlg dlg;
+    Dialog dlg;
     dlg.DoModal();
 }
 
-// No control of the window sends 1034; the command alone opens this one.
-void CCalcDlg::OnBoltHole()
+}  // namespace
+
+MessageMap CCalcDlg::LauncherMessageMap()
 {
-    CBoltHoleDlg dlg;
-    dlg.DoModal();
+    return {
+        ON_BN_CLICKED(kTrigUtil, &CCalcDlg::OnClickedTrigUtil),
+        ON_COMMAND(kBoltHole, &CCalcDlg::OnBoltHole),  // no control of the window sends it
+        ON_BN_CLICKED(kPhotoSizing, &CCalcDlg::OnClickedPhotoSizing),
+    };
 }
 
-void CCalcDlg::OnClickedPhotoSizing()
-{
-    CPhotoSizeDlg dlg;
-    dlg.DoModal();
-}
+void CCalcDlg::OnClickedTrigUtil() { OpenUtility<CTrigDlg>(); }
+void CCalcDlg::OnBoltHole() { OpenUtility<CBoltHoleDlg>(); }
+void CCalcDlg::OnClickedPhotoSizing() { OpenUtility<CPhotoSizeDlg>(); }

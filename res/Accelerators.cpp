@@ -2,50 +2,55 @@
 
 #include "platform/Resources.h"
 
+#include "calc/CalcDlg.h"
+#include "utilities/engineering/BoltHoleDlg.h"
+#include "utilities/engineering/TrigDlg.h"
+
 namespace {
+
+using C = CCalcDlg;
 
 constexpr BYTE kChar = FNOINVERT;                // character entry
 constexpr BYTE kVirt = FVIRTKEY | FNOINVERT;     // virtual-key entry
-constexpr WORD kNoHandler = 32789;               // a command nothing handles
 
 // Table 102, the calculator window.
 const ACCEL kTable102[] = {
-    {kChar, '*', 1012},
-    {kChar, '+', 1010},
-    {kChar, '-', 1011},
-    {kChar, '.', 32790},
-    {kChar, '/', 1013},
-    {kChar, '0', 1000},
-    {kChar, '1', 1001},
-    {kChar, '2', 1002},
-    {kChar, '3', 1003},
-    {kChar, '4', 1004},
-    {kChar, '5', 1005},
-    {kChar, '6', 1006},
-    {kChar, '7', 1007},
-    {kChar, '8', 1008},
-    {kChar, '9', 1009},
-    {kChar, '=', 1020},
-    {kVirt, VK_DOWN, kNoHandler},
-    {kVirt, VK_ESCAPE, 1021},
-    {kVirt, VK_LEFT, kNoHandler},
-    {kVirt, VK_RETURN, 1020},
-    {kVirt, VK_RIGHT, kNoHandler},
-    {kVirt, VK_UP, kNoHandler},
-    {kChar | FLASTENTRY, 'c', 1021},
+    {kChar, '*', C::kKeyMultiply},
+    {kChar, '+', C::kKeyPlus},
+    {kChar, '-', C::kKeyMinus},
+    {kChar, '.', C::kKeyPoint},
+    {kChar, '/', C::kKeyDivide},
+    {kChar, '0', C::kKey0},
+    {kChar, '1', C::kKey0 + 1},
+    {kChar, '2', C::kKey0 + 2},
+    {kChar, '3', C::kKey0 + 3},
+    {kChar, '4', C::kKey0 + 4},
+    {kChar, '5', C::kKey0 + 5},
+    {kChar, '6', C::kKey0 + 6},
+    {kChar, '7', C::kKey0 + 7},
+    {kChar, '8', C::kKey0 + 8},
+    {kChar, '9', C::kKey0 + 9},
+    {kChar, '=', C::kKeyEqual},
+    {kVirt, VK_DOWN, C::kCmdNoHandler},
+    {kVirt, VK_ESCAPE, C::kKeyClearAll},
+    {kVirt, VK_LEFT, C::kCmdNoHandler},
+    {kVirt, VK_RETURN, C::kKeyEqual},
+    {kVirt, VK_RIGHT, C::kCmdNoHandler},
+    {kVirt, VK_UP, C::kCmdNoHandler},
+    {kChar | FLASTENTRY, 'c', C::kKeyClearAll},
 };
 
 // The utility dialogs' tables: Esc sends Done (1), Enter the dialog's
 // compute button, and the two engineering dialogs one more shortcut each.
 const ACCEL kTable133[] = {  // bolt hole
-    {kVirt | FCONTROL, 'C', 1049},
+    {kVirt | FCONTROL, 'C', CBoltHoleDlg::kCopy},
     {kVirt, VK_ESCAPE, 1},
-    {kVirt | FLASTENTRY, VK_RETURN, 1042},
+    {kVirt | FLASTENTRY, VK_RETURN, CBoltHoleDlg::kWriteIt},
 };
 const ACCEL kTable134[] = {  // right triangle
-    {kVirt | FALT, 'C', 1076},
+    {kVirt | FALT, 'C', CTrigDlg::kClearAll},
     {kVirt, VK_ESCAPE, 1},
-    {kVirt | FLASTENTRY, VK_RETURN, 1075},
+    {kVirt | FLASTENTRY, VK_RETURN, CTrigDlg::kCalcIt},
 };
 const ACCEL kTable163[] = {  // loan
     {kVirt, VK_ESCAPE, 1},
@@ -73,9 +78,9 @@ const ACCEL kTable176[] = {  // early payoff
 };
 
 const AcceleratorTable kTables[] = {
-    {102, kTable102},
-    {133, kTable133},
-    {134, kTable134},
+    {C::kTemplate, kTable102},
+    {CBoltHoleDlg::kTemplate, kTable133},
+    {CTrigDlg::kTemplate, kTable134},
     {163, kTable163},
     {164, kTable164},
     {173, kTable173},

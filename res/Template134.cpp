@@ -1,7 +1,7 @@
 // Dialog template 134: the right-triangle solver. The picture sits among the
 // edits so that each edit lies next to the part of the triangle it measures.
 
-#include "platform/dialog/DialogTemplate.h"
+#include "utilities/engineering/TrigDlg.h"
 
 namespace {
 
@@ -16,27 +16,27 @@ const ControlTemplate kControls[] = {
     // id    kind                         caption                                x    y    cx   cy  style
     {1, ControlKind::DefPushButton, "Done", 195, 200, 50, 14, kButton},
     {-1, ControlKind::Static, "Side (c):", 38, 7, 27, 8, kLabel},
-    {1070, ControlKind::Edit, "", 67, 7, 34, 13, kEdit},
+    {CTrigDlg::kSideC, ControlKind::Edit, "", 67, 7, 34, 13, kEdit},
     {-1, ControlKind::Static, "Angle (A):", 16, 61, 33, 9, kLabel},
-    {1071, ControlKind::Edit, "", 13, 71, 35, 13, kEdit},
+    {CTrigDlg::kAngleA, ControlKind::Edit, "", 13, 71, 35, 13, kEdit},
     {-1, ControlKind::Picture, "154", 53, 22, 134, 109, 0},
     {-1, ControlKind::Static, "Angle (B):", 194, 16, 38, 8, kLabel},
-    {1074, ControlKind::Edit, "", 189, 26, 40, 14, kEdit},
+    {CTrigDlg::kAngleB, ControlKind::Edit, "", 189, 26, 40, 14, kEdit},
     {-1, ControlKind::Static, "Side (a):", 71, 136, 27, 8, kLabel},
-    {1072, ControlKind::Edit, "", 100, 133, 40, 14, kEdit},
-    {1073, ControlKind::Edit, "", 191, 68, 40, 14, kEdit},
+    {CTrigDlg::kSideA, ControlKind::Edit, "", 100, 133, 40, 14, kEdit},
+    {CTrigDlg::kSideB, ControlKind::Edit, "", 191, 68, 40, 14, kEdit},
     {-1, ControlKind::Static, "Side (b):", 195, 58, 27, 8, kLabel},
-    {1075, ControlKind::PushButton, "Calc It!", 42, 161, 63, 19, kButton},
+    {CTrigDlg::kCalcIt, ControlKind::PushButton, "Calc It!", 42, 161, 63, 19, kButton},
     {-1, ControlKind::Static, "Enter the known values", 38, 183, 76, 8, kLabel},
     {-1, ControlKind::Static, "then press Calc It! to calculate the rest!", 14, 191, 124, 8, kLabel},
     {-1, ControlKind::Static, "Result:", 105, 151, 23, 8, kLabel},
     {-1, ControlKind::Static, "'Result' displays successful or error status", 13, 199, 130, 8, kLabel},
-    {1076, ControlKind::PushButton, "Clear All", 199, 102, 48, 14, kButton},
-    {1079, ControlKind::Edit, "", 112, 161, 135, 17, kResultLine},
+    {CTrigDlg::kClearAll, ControlKind::PushButton, "Clear All", 199, 102, 48, 14, kButton},
+    {CTrigDlg::kResultLine, ControlKind::Edit, "", 112, 161, 135, 17, kResultLine},
 };
 
 }  // namespace
 
 extern const DialogTemplate kTrigTemplate = {
-    134, "Trig Calculator Dialog", 0, 0, 254, 220, kDialogStyle, kControls,
+    CTrigDlg::kTemplate, "Trig Calculator Dialog", 0, 0, 254, 220, kDialogStyle, kControls,
 };

@@ -2,7 +2,7 @@
 // picture's vertical dimension line, the width edit below the picture, each
 // with its pair of unit buttons.
 
-#include "platform/dialog/DialogTemplate.h"
+#include "utilities/engineering/PhotoSizeDlg.h"
 
 namespace {
 
@@ -17,16 +17,16 @@ const ControlTemplate kControls[] = {
     // id    kind                        caption    x    y    cx  cy  style
     {1, ControlKind::DefPushButton, "Done", 100, 75, 50, 14, kButton},
     {-1, ControlKind::Picture, "168", 10, 10, 55, 55, 0},
-    {1110, ControlKind::Edit, "", 65, 20, 45, 15, kEdit},
-    {1111, ControlKind::Edit, "", 15, 55, 40, 15, kEdit},
-    {1105, ControlKind::RadioButton, "inches", 115, 20, 37, 10, kUnit},
-    {1106, ControlKind::RadioButton, "pixels", 115, 31, 33, 10, kUnit},
-    {1107, ControlKind::RadioButton, "inches", 60, 55, 37, 10, kUnit},
-    {1108, ControlKind::RadioButton, "pixels", 60, 65, 33, 10, kUnit},
+    {CPhotoSizeDlg::kHeightEdit, ControlKind::Edit, "", 65, 20, 45, 15, kEdit},
+    {CPhotoSizeDlg::kWidthEdit, ControlKind::Edit, "", 15, 55, 40, 15, kEdit},
+    {CPhotoSizeDlg::kHeightInches, ControlKind::RadioButton, "inches", 115, 20, 37, 10, kUnit},
+    {CPhotoSizeDlg::kHeightPixels, ControlKind::RadioButton, "pixels", 115, 31, 33, 10, kUnit},
+    {CPhotoSizeDlg::kWidthInches, ControlKind::RadioButton, "inches", 60, 55, 37, 10, kUnit},
+    {CPhotoSizeDlg::kWidthPixels, ControlKind::RadioButton, "pixels", 60, 65, 33, 10, kUnit},
 };
 
 }  // namespace
 
 extern const DialogTemplate kPhotoSizeTemplate = {
-    165, "Photo Sizing", 0, 0, 157, 95, kDialogStyle, kControls,
+    CPhotoSizeDlg::kTemplate, "Photo Sizing", 0, 0, 157, 95, kDialogStyle, kControls,
 };

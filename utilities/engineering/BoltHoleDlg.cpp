@@ -4,26 +4,6 @@
 #include "platform/dialog/DataExchange.h"
 #include "platform/text/NumberText.h"
 
-namespace {
-
-constexpr int kTemplate = 133;
-
-// Controls of template 133.
-constexpr int kHoles = 1035;
-constexpr int kBoltDia = 1036;
-constexpr int kInitAngle = 1038;
-constexpr int kTotalAngle = 1039;
-constexpr int kCenterX = 1040;
-constexpr int kCenterY = 1041;
-constexpr int kWriteIt = 1042;
-constexpr int kSpacingDisplay = 1045;
-constexpr int kListDisplay = 1048;
-constexpr int kCopy = 1049;
-constexpr int kCenterZ = 1050;
-constexpr int kHiddenList = 1051;
-
-}  // namespace
-
 CBoltHoleDlg::CBoltHoleDlg(CWnd* parent)
     : CAcceleratorDlg(kTemplate, parent),
       m_holes(4),

@@ -12,6 +12,21 @@
 
 class CBoltHoleDlg : public CAcceleratorDlg {
 public:
+    // Template 133 (and accelerator table 133) and its controls.
+    static constexpr int kTemplate = 133;
+    static constexpr int kHoles = 1035;
+    static constexpr int kBoltDia = 1036;
+    static constexpr int kInitAngle = 1038;
+    static constexpr int kTotalAngle = 1039;
+    static constexpr int kCenterX = 1040;
+    static constexpr int kCenterY = 1041;
+    static constexpr int kWriteIt = 1042;
+    static constexpr int kSpacingDisplay = 1045;
+    static constexpr int kListDisplay = 1048;
+    static constexpr int kCopy = 1049;
+    static constexpr int kCenterZ = 1050;
+    static constexpr int kHiddenList = 1051;
+
     explicit CBoltHoleDlg(CWnd* parent = nullptr);
     ~CBoltHoleDlg() override;
 

@@ -7,18 +7,11 @@
 
 namespace {
 
-constexpr int kPhotoSizeTemplate = 165;
-constexpr int kHeightEdit = 1110;
-constexpr int kWidthEdit = 1111;
-constexpr int kHeightInches = 1105;
-constexpr int kHeightPixels = 1106;
-constexpr int kWidthInches = 1107;
-constexpr int kWidthPixels = 1108;
 constexpr double kMaxSize = 9999.99;
 
 }  // namespace
 
-CPhotoSizeDlg::CPhotoSizeDlg(CWnd* parent) : CDialog(kPhotoSizeTemplate, parent) {}
+CPhotoSizeDlg::CPhotoSizeDlg(CWnd* parent) : CDialog(kTemplate, parent) {}
 
 CPhotoSizeDlg::~CPhotoSizeDlg() = default;
 

@@ -9,6 +9,15 @@
 
 class CPhotoSizeDlg : public CDialog {
 public:
+    // Template 165 and its controls; no accelerator table.
+    static constexpr int kTemplate = 165;
+    static constexpr int kHeightEdit = 1110;
+    static constexpr int kWidthEdit = 1111;
+    static constexpr int kHeightInches = 1105;
+    static constexpr int kHeightPixels = 1106;
+    static constexpr int kWidthInches = 1107;
+    static constexpr int kWidthPixels = 1108;
+
     explicit CPhotoSizeDlg(CWnd* parent = nullptr);
     ~CPhotoSizeDlg() override;
 

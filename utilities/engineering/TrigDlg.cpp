@@ -5,22 +5,6 @@
 #include "platform/text/Format.h"
 #include "platform/text/NumberText.h"
 
-namespace {
-
-constexpr int kTemplate = 134;
-
-// Controls of template 134.
-constexpr int kSideC = 1070;
-constexpr int kAngleA = 1071;
-constexpr int kSideA = 1072;
-constexpr int kSideB = 1073;
-constexpr int kAngleB = 1074;
-constexpr int kCalcIt = 1075;
-constexpr int kClearAll = 1076;
-constexpr int kResultLine = 1079;
-
-}  // namespace
-
 CTrigDlg::CTrigDlg(CWnd* parent)
     : CAcceleratorDlg(kTemplate, parent), m_angleA(0.0), m_angleB(0.0), m_sideA(0.0), m_sideB(0.0), m_sideC(0.0)
 {

@@ -10,6 +10,17 @@
 
 class CTrigDlg : public CAcceleratorDlg {
 public:
+    // Template 134 (and accelerator table 134) and its controls.
+    static constexpr int kTemplate = 134;
+    static constexpr int kSideC = 1070;
+    static constexpr int kAngleA = 1071;
+    static constexpr int kSideA = 1072;
+    static constexpr int kSideB = 1073;
+    static constexpr int kAngleB = 1074;
+    static constexpr int kCalcIt = 1075;
+    static constexpr int kClearAll = 1076;
+    static constexpr int kResultLine = 1079;
+
     explicit CTrigDlg(CWnd* parent = nullptr);
     ~CTrigDlg() override;
 
