@@ -1,7 +1,7 @@
 #pragma once
 // The bolt-hole dialog's controls and what its tests read back.
 
-#include "EngineeringTestSupport.h"
+#include "ModalTestSupport.h"
 
 #include <algorithm>
 

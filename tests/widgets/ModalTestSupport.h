@@ -1,7 +1,8 @@
 #pragma once
 // Helpers for driving modal dialogs from a test: the test's steps run
-// inside the dialog's modal loop, and message boxes the dialog raises are
-// answered from a timer. Each helper gives up instead of hanging when the
+// inside the dialog's modal loop, message boxes the dialog raises are
+// answered from a timer, and fields are typed into, buttons clicked and keys
+// pressed as a user does. Each helper gives up instead of hanging when the
 // expected window never comes.
 
 #include "platform/dialog/Dialog.h"
@@ -10,6 +11,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -94,4 +96,31 @@ inline QWidget* Control(const CDialog& dialog, int id)
 inline QLineEdit* Edit(const CDialog& dialog, int id)
 {
     return qobject_cast<QLineEdit*>(Control(dialog, id));
+}
+
+// Replaces the edit's text by typing `text` ("" deletes it).
+inline void TypeInto(const CDialog& dlg, int id, const char* text)
+{
+    QLineEdit* edit = Edit(dlg, id);
+    ASSERT_NE(edit, nullptr) << "no edit " << id;
+    edit->setFocus();
+    edit->selectAll();
+    if (*text == '\0')
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+}
+
+inline void Click(const CDialog& dlg, int id)
+{
+    QWidget* button = Control(dlg, id);
+    ASSERT_NE(button, nullptr) << "no control " << id;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A key pressed in whatever control of the dialog has the focus.
+inline void Press(const CDialog& dlg, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = dlg.Widget()->focusWidget() != nullptr ? dlg.Widget()->focusWidget() : dlg.Widget();
+    QTest::keyClick(target, key, modifiers);
 }

@@ -2,7 +2,7 @@
 // pressing Calc It, Enter, Alt+C, Done, Esc and the close box, and reading
 // the edits and the result line back.
 
-#include "EngineeringTestSupport.h"
+#include "ModalTestSupport.h"
 
 #include "utilities/engineering/TrigDlg.h"
 
