@@ -1,13 +1,38 @@
 #include "platform/WinApp.h"
 
+#include "platform/dialog/MessageBox.h"
+#include "platform/system/ShellOpen.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMetaObject>
 
 #include <cstdlib>
 
 namespace {
+
 CWinApp* g_app = nullptr;
+
+// The user guide beside the program (a build tree), else where an install
+// puts it: <prefix>/bin/<program> and <prefix>/share/doc/<program>/.
+CString FindHelpFile()
+{
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    const QString name = program.fileName() + QStringLiteral(".html");
+    const QDir dir = program.absoluteDir();
+    const QString candidates[] = {
+        dir.filePath(name),
+        dir.filePath(QStringLiteral("../share/doc/%1/%2").arg(program.fileName(), name)),
+    };
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(candidate).isFile())
+            return QFileInfo(candidate).canonicalFilePath().toStdString();
+    }
+    return {};
 }
+
+}  // namespace
 
 CWinApp::CWinApp()
 {
@@ -23,6 +48,17 @@ CWinApp::~CWinApp()
 void CWinApp::OnMainWindowDestroyed()
 {
     AfxPostQuitMessage(0);
+}
+
+void CWinApp::OnHelp()
+{
+    if (m_helpFilePath.empty() || !QFileInfo(QString::fromStdString(m_helpFilePath)).isFile()) {
+        AfxMessageBox("The user guide could not be found. It is installed with the program as " +
+                          QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString() + ".html.",
+                      MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    ShellOpen(FileUrl(m_helpFilePath));
 }
 
 CWinApp* AfxGetApp()
@@ -54,6 +90,8 @@ int AfxWinMain(int argc, char** argv)
         return EXIT_FAILURE;
     for (int i = 1; i < argc; ++i)
         app->m_arguments.emplace_back(argv[i]);
+    if (app->m_helpFilePath.empty())
+        app->m_helpFilePath = FindHelpFile();
     if (!app->InitInstance())
         return EXIT_FAILURE;
     return QApplication::exec();

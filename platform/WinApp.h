@@ -22,11 +22,23 @@ public:
     // with exit code 0.
     virtual void OnMainWindowDestroyed();
 
+    // ID_HELP's default: opens the help file, the user guide, through the
+    // desktop's URL opener; a message box says so when there is none.
+    void OnHelp();
+
     // The window whose destruction ends the program; null until one is made.
     CWnd* m_pMainWnd = nullptr;
+    // The user guide: AfxWinMain looks for <program>.html beside the
+    // program, then in <prefix>/share/doc/<program>/ above it; empty when
+    // neither exists.
+    CString m_helpFilePath;
     // The command line, without the program name.
     std::vector<std::string> m_arguments;
 };
+
+// The framework's help command: F1 in any dialog sends it, and the
+// application's message map routes it to OnHelp.
+inline constexpr UINT ID_HELP = 57670;
 
 // The application object, or null before it is constructed.
 CWinApp* AfxGetApp();

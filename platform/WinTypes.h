@@ -14,6 +14,7 @@ using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
 using UINT = unsigned int;
 using DWORD = std::uint32_t;
+using ULONGLONG = std::uint64_t;
 using LPARAM = std::intptr_t;
 
 // Text is UTF-8 in a std::string, the way this program keeps every string.

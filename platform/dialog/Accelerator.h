@@ -27,6 +27,7 @@ inline constexpr WORD VK_LEFT = 0x25;
 inline constexpr WORD VK_UP = 0x26;
 inline constexpr WORD VK_RIGHT = 0x27;
 inline constexpr WORD VK_DOWN = 0x28;
+inline constexpr WORD VK_F1 = 0x70;
 inline constexpr WORD VK_F4 = 0x73;
 // Letters and digits are their upper-case ASCII codes ('C' is 0x43).
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -124,7 +125,67 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
             m_controls[control.id] = std::make_unique<CWnd>(widget);
     }
     m_widget = host;
+    if (t.style & WS_SYSMENU) {
+        m_systemMenu = std::make_unique<CMenu>();
+        m_systemMenu->AppendMenu(MF_STRING | MF_GRAYED, SC_SIZE, "&Size");
+        m_systemMenu->AppendMenu(MF_STRING | ((t.style & WS_MINIMIZEBOX) ? 0 : MF_GRAYED), SC_MINIMIZE, "Mi&nimize");
+        m_systemMenu->AppendMenu(MF_STRING | ((t.style & WS_MAXIMIZEBOX) ? 0 : MF_GRAYED), SC_MAXIMIZE, "Ma&ximize");
+        m_systemMenu->AppendMenu(MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
+    }
     return TRUE;
+}
+
+CMenu* CDialog::GetSystemMenu(BOOL)
+{
+    return m_widget != nullptr ? m_systemMenu.get() : nullptr;
+}
+
+void CDialog::ShowSystemMenu()
+{
+    ShowSystemMenuAt(0, 0);
+}
+
+void CDialog::ShowSystemMenuAt(int x, int y)
+{
+    if (m_widget == nullptr || m_systemMenu == nullptr)
+        return;
+    auto* popup = new QMenu(m_widget);
+    popup->setObjectName(QStringLiteral("systemMenu"));
+    popup->setAttribute(Qt::WA_DeleteOnClose);
+    auto* window = static_cast<DialogWindow*>(m_widget);
+    for (const CMenu::Item& item : m_systemMenu->Items()) {
+        if (item.flags & MF_SEPARATOR) {
+            popup->addSeparator();
+            continue;
+        }
+        QAction* action = popup->addAction(QString::fromStdString(item.text));
+        action->setEnabled(!(item.flags & MF_GRAYED));
+        const UINT id = item.id;
+        // Queued: the command may destroy the window the menu belongs to.
+        // Queued: the command may destroy the window the menu belongs to,
+        // and the dialog may be gone by then.
+        QObject::connect(action, &QAction::triggered, window, [window, id] {
+            QMetaObject::invokeMethod(
+                window,
+                [window, id] {
+                    if (CDialog* owner = window->Owner())
+                        owner->OnSysCommand(id, 0);
+                },
+                Qt::QueuedConnection);
+        });
+    }
+    popup->popup(m_widget->mapToGlobal(QPoint(x, y)));
+}
+
+void CDialog::OnSysCommand(UINT nID, LPARAM)
+{
+    if (m_widget == nullptr)
+        return;
+    switch (nID & 0xFFF0) {
+    case SC_MINIMIZE: m_widget->showMinimized(); break;
+    case SC_CLOSE: SendCommand(IDCANCEL); break;
+    default: break;
+    }
 }
 
 void CDialog::RunInitDialog()
@@ -209,6 +270,9 @@ BOOL CDialog::OnCommand(UINT id, UINT notification)
         OnCancel();
         return TRUE;
     }
+    // Commands the dialog does not handle go on to the application (ID_HELP).
+    if (CWinApp* app = AfxGetApp())
+        return app->OnCmdMsg(id, notification);
     return FALSE;
 }
 
@@ -225,8 +289,16 @@ BOOL CDialog::HandleDialogKey(const MSG& msg)
         SendCommand(IDCANCEL);
         return TRUE;
     }
+    if (msg.virtualKey == VK_SPACE && msg.alt && !msg.control && !msg.shift && m_systemMenu != nullptr) {
+        ShowSystemMenu();
+        return TRUE;
+    }
     if (msg.control || msg.alt)
         return FALSE;
+    if (msg.virtualKey == VK_F1 && !msg.shift) {
+        SendCommand(ID_HELP);
+        return TRUE;
+    }
     if (msg.virtualKey == VK_ESCAPE && !msg.shift) {
         SendCommand(IDCANCEL);
         return TRUE;

@@ -6,6 +6,7 @@
 
 #include "platform/dialog/Accelerator.h"
 #include "platform/dialog/DialogTemplate.h"
+#include "platform/dialog/Menu.h"
 #include "platform/dialog/Wnd.h"
 
 #include <map>
@@ -74,6 +75,20 @@ public:
     // the dialog handles it; TRUE consumes the key.
     virtual BOOL PreTranslateMessage(const MSG& msg);
 
+    // The window's system menu (null without WS_SYSMENU or a window): it
+    // starts as Size, Minimize, Maximize and Close, the ones the window's
+    // style does not allow grayed. `revert` is accepted and ignored: the menu
+    // is the window's own from the start.
+    CMenu* GetSystemMenu(BOOL revert);
+    // Pops the system menu up at the window's top-left corner (Alt+Space),
+    // or at a point of the window (a right click on its background).
+    void ShowSystemMenu();
+    void ShowSystemMenuAt(int x, int y);
+    // An item of the system menu was chosen. The default minimises for
+    // SC_MINIMIZE and takes the close box's path for SC_CLOSE; other commands
+    // do nothing.
+    virtual void OnSysCommand(UINT nID, LPARAM lParam);
+
 protected:
     // Runs after the controls exist and before the window is shown. TRUE lets
     // the first tab stop take the focus.
@@ -92,8 +107,9 @@ protected:
     void EndDialog(int result);
 
     // The ordinary dialog keys: Enter presses the focused or the default push
-    // button, Esc cancels, Alt+F4 closes; Tab, arrows and mnemonics are left
-    // to the widgets. TRUE when the key was used.
+    // button, Esc cancels, Alt+F4 closes, Alt+Space opens the system menu;
+    // Tab, arrows and mnemonics are left to the widgets. TRUE when the key
+    // was used.
     BOOL HandleDialogKey(const MSG& msg);
 
 private:
@@ -108,6 +124,7 @@ private:
     CWnd* m_pParent;
     std::map<int, std::unique_ptr<CWnd>> m_controls;
     std::vector<CWnd*> m_boundControls;  // DDX_Control's objects, detached with the window
+    std::unique_ptr<CMenu> m_systemMenu;
 };
 
 // Translates a key through an accelerator table: on a match the command is

@@ -2,9 +2,11 @@
 
 #include "platform/dialog/detail/DialogWindow.h"
 
+#include <QCalendarWidget>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -162,6 +164,28 @@ QWidget* CreateGroupBox(const ControlTemplate& c, DialogWindow* host)
     return group;
 }
 
+// The month calendar: the current month, ISO week numbers down the side
+// (weeks begin on Monday), browsed with the widget's own buttons and keys.
+// WS_EX_CLIENTEDGE sinks it into the window. Nothing in the program
+// addresses it; it takes the focus as one tab stop.
+QWidget* CreateMonthCalendar(const ControlTemplate& c, DialogWindow* host)
+{
+    auto* frame = new QFrame(host);
+    if (Has(c, WS_EX_CLIENTEDGE))
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* calendar = new QCalendarWidget(frame);
+    calendar->setFirstDayOfWeek(Qt::Monday);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+    calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    calendar->setGridVisible(false);
+    auto* layout = new QHBoxLayout(frame);
+    layout->setContentsMargins(frame->frameWidth(), frame->frameWidth(), frame->frameWidth(), frame->frameWidth());
+    layout->addWidget(calendar);
+    frame->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
+    frame->setFocusProxy(calendar);
+    return frame;
+}
+
 // A framed, empty area standing where a control that is not built yet goes.
 QWidget* CreatePlaceholder(const ControlTemplate& c, DialogWindow* host)
 {
@@ -185,7 +209,7 @@ QWidget* CreateControl(const ControlTemplate& c, DialogWindow* host)
     case ControlKind::Picture:
     case ControlKind::Icon: widget = CreateStatic(c, host); break;
     case ControlKind::GroupBox: widget = CreateGroupBox(c, host); break;
-    case ControlKind::MonthCalendar:
+    case ControlKind::MonthCalendar: widget = CreateMonthCalendar(c, host); break;
     case ControlKind::Animation: widget = CreatePlaceholder(c, host); break;
     }
     const PixelRect r = DialogRectToPixels(c.x, c.y, c.cx, c.cy, host->baseUnits);

@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QKeyEvent>
 
 DialogWindow::DialogWindow(CDialog* owner, QWidget* parent, Qt::WindowFlags flags)
@@ -40,6 +43,19 @@ void DialogWindow::keyPressEvent(QKeyEvent* event)
     // Skip QDialog's handling: its Esc would hide the window behind the
     // dialog's back. Keys the dialog did not use go on to the parent.
     QWidget::keyPressEvent(event);
+}
+
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QWidget* under = childAt(event->pos());
+    const bool background = under == nullptr || qobject_cast<QLabel*>(under) != nullptr ||
+                            qobject_cast<QGroupBox*>(under) != nullptr;
+    if (m_owner == nullptr || !background) {
+        event->ignore();
+        return;
+    }
+    m_owner->ShowSystemMenuAt(event->pos().x(), event->pos().y());
+    event->accept();
 }
 
 namespace {

@@ -31,6 +31,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A right click on the window's background (not on a control that acts)
+    // opens the system menu there.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     CDialog* m_owner;

@@ -20,6 +20,7 @@ WORD VirtualKeyOf(int key)
     case Qt::Key_Up: return VK_UP;
     case Qt::Key_Right: return VK_RIGHT;
     case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_F1: return VK_F1;
     case Qt::Key_F4: return VK_F4;
     default: return 0;
     }
