@@ -269,6 +269,9 @@ AviClip::Error AviClip::ParseBytes()
     Chunk riff;
     if (!ReadChunk(bytes, 0, bytes.size(), riff))
         return Error::Truncated;
+    // The form type 'AVI ' is part of the RIFF chunk's data.
+    if (riff.size < 4)
+        return Error::NotAvi;
 
     Headers headers;
     bool haveHeaderList = false;
