@@ -66,7 +66,9 @@ public:
         ReadFailed,         // the file could not be read, or is not a file
     };
 
-    // A decoded frame: 0xAARRGGBB per pixel, rows from top to bottom.
+    // A decoded frame: 0xAARRGGBB per pixel, rows from top to bottom. Every
+    // pixel is opaque except the transparent ones (0x00000000), so the same
+    // values read as straight or as premultiplied ARGB.
     struct Frame {
         int width = 0;
         int height = 0;
