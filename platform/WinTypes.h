@@ -20,6 +20,16 @@ using LPARAM = std::intptr_t;
 // Text is UTF-8 in a std::string, the way this program keeps every string.
 using CString = std::string;
 
+// A rectangle in pixels: left and top inside, right and bottom just outside.
+struct CRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
 // Command identifiers the dialog framework knows itself.
 inline constexpr UINT IDOK = 1;
 inline constexpr UINT IDCANCEL = 2;

@@ -2,6 +2,7 @@
 
 #include "platform/dialog/detail/ControlFactory.h"
 #include "platform/dialog/detail/DialogWindow.h"
+#include "platform/dialog/detail/IconResource.h"
 #include "platform/WinApp.h"
 #include "platform/text/DialogItemInt.h"
 
@@ -133,6 +134,12 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
         m_systemMenu->AppendMenu(MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
     }
     return TRUE;
+}
+
+void CDialog::SetIcon(HICON icon, BOOL)
+{
+    if (m_widget != nullptr && icon != nullptr)
+        m_widget->setWindowIcon(icon->icon);
 }
 
 CMenu* CDialog::GetSystemMenu(BOOL)

@@ -6,6 +6,7 @@
 
 #include "platform/dialog/Accelerator.h"
 #include "platform/dialog/DialogTemplate.h"
+#include "platform/dialog/Icon.h"
 #include "platform/dialog/Menu.h"
 #include "platform/dialog/Wnd.h"
 
@@ -84,6 +85,9 @@ public:
     // or at a point of the window (a right click on its background).
     void ShowSystemMenu();
     void ShowSystemMenuAt(int x, int y);
+    // The window's icon, for the window manager (both sizes are one icon).
+    void SetIcon(HICON icon, BOOL bigIcon);
+
     // An item of the system menu was chosen. The default minimises for
     // SC_MINIMIZE and takes the close box's path for SC_CLOSE; other commands
     // do nothing.

@@ -9,6 +9,15 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+void CWnd::GetClientRect(CRect* rect) const
+{
+    *rect = {};
+    if (m_widget == nullptr)
+        return;
+    const QRect client = m_widget->contentsRect();
+    *rect = {0, 0, client.width(), client.height()};
+}
+
 BOOL CWnd::Attach(HWND window)
 {
     if (m_widget != nullptr || window == nullptr)

@@ -31,6 +31,8 @@ public:
     void SetWindowText(const CString& text);
     CString GetWindowText() const;
     void SetFocus();
+    // The client area, at (0, 0): inside the border of a framed control.
+    void GetClientRect(CRect* rect) const;
 
     // For the platform layer and tests; the program itself never needs it.
     QWidget* Widget() const { return m_widget; }

@@ -1,6 +1,9 @@
 #include "platform/dialog/detail/ControlFactory.h"
 
+#include "platform/dialog/detail/CompiledResources.h"
 #include "platform/dialog/detail/DialogWindow.h"
+#include "platform/dialog/detail/IconResource.h"
+#include "platform/dialog/Icon.h"
 
 #include <QCalendarWidget>
 #include <QEvent>
@@ -13,17 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-// The bitmaps compiled into the platform library (bitmaps.qrc): registered
-// at the first picture, which also keeps the linker from dropping them.
-static void LoadBitmapResources()
-{
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(bitmaps);
-        return true;
-    }();
-    (void)loaded;
-}
 
 namespace {
 
@@ -139,9 +131,18 @@ QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
         // Bitmap N is res/BitmapN.bmp, drawn for the control's size at the
         // usual font; scaled so the picture keeps to its rectangle at any
         // font. A missing bitmap leaves the control empty.
-        LoadBitmapResources();
+        LoadCompiledResources();
         label->setPixmap(QPixmap(QStringLiteral(":/Bitmap%1.bmp").arg(Caption(c))));
         label->setScaledContents(true);
+    }
+    if (c.kind == ControlKind::Icon) {
+        // Icon N at the size of a window icon; the control keeps to its
+        // top-left corner, as a static icon does.
+        if (HICON icon = LoadIcon(static_cast<UINT>(Caption(c).toUInt())))
+            label->setPixmap(icon->icon.pixmap(32, 32));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFocusPolicy(Qt::NoFocus);
+        return label;
     }
     label->setAlignment(StaticAlignment(c));
     label->setTextFormat(Qt::PlainText);

@@ -1,0 +1,228 @@
+#include "platform/dialog/AnimateCtrl.h"
+
+#include "platform/dialog/AviClip.h"
+#include "platform/dialog/detail/CompiledResources.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <optional>
+
+// The widget that shows the frames. The clip and the frame shown are its
+// only state; the timer runs only while it plays and is visible.
+class AnimationWidget : public QWidget {
+public:
+    AnimationWidget(CAnimateCtrl* owner, DWORD style, QWidget* parent) : QWidget(parent), m_owner(owner), m_style(style)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent, false);
+        m_timer.setTimerType(Qt::CoarseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { Advance(); });
+    }
+
+    // Destroyed with its parent window, the control object hears of it.
+    ~AnimationWidget() override
+    {
+        if (m_owner != nullptr)
+            m_owner->ForgetWidget();
+    }
+    void Disown() { m_owner = nullptr; }
+
+    bool Open(std::optional<AviClip> clip)
+    {
+        Close();
+        if (!clip)
+            return false;
+        m_clip = std::move(clip);
+        m_first = 0;
+        m_last = m_clip->FrameCount() - 1;
+        m_repeatsLeft = -1;
+        ShowFrame(0);
+        if (m_style & ACS_AUTOPLAY)
+            Play(0, 0xFFFF, static_cast<UINT>(-1));
+        return true;
+    }
+
+    bool Play(UINT from, UINT to, UINT repeat)
+    {
+        if (!m_clip)
+            return false;
+        const int last = m_clip->FrameCount() - 1;
+        m_first = std::min(static_cast<int>(std::min<UINT>(from, 0xFFFF)), last);
+        m_last = to == 0xFFFF ? last : std::min(static_cast<int>(std::min<UINT>(to, 0xFFFF)), last);
+        if (m_last < m_first)
+            return false;
+        m_repeatsLeft = repeat == static_cast<UINT>(-1) ? -1 : static_cast<int>(std::min<UINT>(repeat, 0x7FFFFFFF));
+        m_playing = true;
+        ShowFrame(m_first);
+        UpdateTimer();
+        return true;
+    }
+
+    void Stop()
+    {
+        m_playing = false;
+        UpdateTimer();
+    }
+
+    void Close()
+    {
+        Stop();
+        m_clip.reset();
+        m_image = QImage();
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (m_image.isNull())
+            return;
+        QPainter painter(this);
+        QPoint at(0, 0);
+        if (m_style & ACS_CENTER)
+            at = QPoint((width() - m_image.width()) / 2, (height() - m_image.height()) / 2);
+        painter.drawImage(at, m_image);
+    }
+    void showEvent(QShowEvent*) override { UpdateTimer(); }
+    void hideEvent(QHideEvent*) override { UpdateTimer(); }
+
+private:
+    void UpdateTimer()
+    {
+        if (m_playing && m_clip && isVisible() && m_clip->FrameCount() > 1)
+            m_timer.start(m_clip->MillisecondsPerFrame());
+        else
+            m_timer.stop();
+    }
+
+    void Advance()
+    {
+        if (!m_clip)
+            return;
+        int next = m_current + 1;
+        if (next > m_last) {
+            if (m_repeatsLeft == 0 || m_repeatsLeft == 1) {
+                Stop();
+                return;
+            }
+            if (m_repeatsLeft > 0)
+                --m_repeatsLeft;
+            next = m_first;
+        }
+        ShowFrame(next);
+    }
+
+    void ShowFrame(int index)
+    {
+        AviClip::Frame frame;
+        if (!m_clip->DecodeFrame(index, frame, (m_style & ACS_TRANSPARENT) != 0)) {
+            // A frame that does not decode ends the play; the last good one stays.
+            Stop();
+            return;
+        }
+        m_current = index;
+        const QImage view(reinterpret_cast<const uchar*>(frame.pixels.data()), frame.width, frame.height,
+                          frame.width * 4, QImage::Format_ARGB32);
+        m_image = view.copy();  // owns its pixels; the frame's vector goes
+        update();
+    }
+
+    CAnimateCtrl* m_owner;
+    DWORD m_style;
+    std::optional<AviClip> m_clip;
+    QImage m_image;
+    QTimer m_timer;
+    int m_current = -1;
+    int m_first = 0;
+    int m_last = 0;
+    int m_repeatsLeft = -1;
+    bool m_playing = false;
+};
+
+namespace {
+
+// Animation N of the program's resources is res/AnimationN.avi, compiled
+// into this library as :/AnimationN.avi.
+std::optional<AviClip> OpenResource(UINT id)
+{
+    LoadCompiledResources();
+    QFile file(QStringLiteral(":/Animation%1.avi").arg(id));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > static_cast<qint64>(AviClip::kMaxFileBytes))
+        return std::nullopt;
+    const QByteArray data = file.readAll();
+    return AviClip::Parse(std::span(reinterpret_cast<const std::uint8_t*>(data.constData()),
+                                    static_cast<std::size_t>(data.size())));
+}
+
+}  // namespace
+
+CAnimateCtrl::CAnimateCtrl() = default;
+
+CAnimateCtrl::~CAnimateCtrl()
+{
+    // The widget belongs to its parent window; if that still stands, the
+    // control goes with this object, as DestroyWindow would take it.
+    if (m_animation != nullptr) {
+        m_animation->Disown();
+        m_animation->deleteLater();
+    }
+}
+
+void CAnimateCtrl::ForgetWidget()
+{
+    m_animation = nullptr;
+    m_widget = nullptr;
+}
+
+BOOL CAnimateCtrl::Create(DWORD style, const CRect& rect, CWnd* parent, UINT)
+{
+    if (m_animation != nullptr || parent == nullptr || parent->Widget() == nullptr)
+        return FALSE;
+    QWidget* host = parent->Widget();
+    // The rectangle is in the parent's client area, inside any frame.
+    const QPoint origin = host->contentsRect().topLeft();
+    m_animation = new AnimationWidget(this, style, host);
+    m_animation->setGeometry(origin.x() + rect.left, origin.y() + rect.top, rect.Width(), rect.Height());
+    m_animation->setFocusPolicy(Qt::NoFocus);
+    m_animation->setVisible((style & WS_VISIBLE) != 0);
+    m_widget = m_animation;
+    return TRUE;
+}
+
+BOOL CAnimateCtrl::Open(const CString& fileName)
+{
+    if (m_animation == nullptr)
+        return FALSE;
+    return m_animation->Open(AviClip::Open(fileName)) ? TRUE : FALSE;
+}
+
+BOOL CAnimateCtrl::Open(UINT resourceId)
+{
+    if (m_animation == nullptr)
+        return FALSE;
+    return m_animation->Open(OpenResource(resourceId)) ? TRUE : FALSE;
+}
+
+BOOL CAnimateCtrl::Play(UINT from, UINT to, UINT repeat)
+{
+    return m_animation != nullptr && m_animation->Play(from, to, repeat) ? TRUE : FALSE;
+}
+
+BOOL CAnimateCtrl::Stop()
+{
+    if (m_animation == nullptr)
+        return FALSE;
+    m_animation->Stop();
+    return TRUE;
+}
+
+void CAnimateCtrl::Close()
+{
+    if (m_animation != nullptr)
+        m_animation->Close();
+}
