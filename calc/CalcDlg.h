@@ -55,6 +55,12 @@ public:
     static constexpr int kTrigUtil = 1033;
     static constexpr int kBoltHole = 1034;
     static constexpr int kPhotoSizing = 1080;
+    static constexpr int kLoans = 1089;
+    static constexpr int kSavings = 1090;
+    static constexpr int kEarlyPayoff = 1093;
+    static constexpr int kInterest = 1125;
+    static constexpr int kCreditCard = 1131;
+    static constexpr int kGoals = 1141;
 
     enum Operation { OP_NONE = 0, OP_PLUS = 1, OP_MINUS = 2, OP_MULTIPLY = 3, OP_DIVIDE = 4 };
     enum ErrorState { ERR_NONE = 0, ERR_DIVIDE_BY_ZERO = 1 };
@@ -101,6 +107,12 @@ public:
     void OnClickedTrigUtil();
     void OnBoltHole();
     void OnClickedPhotoSizing();
+    void OnClickedLoans();
+    void OnClickedSavings();
+    void OnClickedInterest();
+    void OnClickedCreditCard();
+    void OnClickedGoals();
+    void OnClickedEarlyPayoff();
 
     BOOL PreTranslateMessage(const MSG& msg) override;
 

@@ -9,6 +9,12 @@
 #include "utilities/engineering/BoltHoleDlg.h"
 #include "utilities/engineering/PhotoSizeDlg.h"
 #include "utilities/engineering/TrigDlg.h"
+#include "utilities/finance/AccruedDlg.h"
+#include "utilities/finance/CreditCardDlg.h"
+#include "utilities/finance/GoalDlg.h"
+#include "utilities/finance/LoanDlg.h"
+#include "utilities/finance/PayoffDlg.h"
+#include "utilities/finance/SavingsDlg.h"
 
 namespace {
 
@@ -27,9 +33,21 @@ MessageMap CCalcDlg::LauncherMessageMap()
         ON_BN_CLICKED(kTrigUtil, &CCalcDlg::OnClickedTrigUtil),
         ON_COMMAND(kBoltHole, &CCalcDlg::OnBoltHole),  // no control of the window sends it
         ON_BN_CLICKED(kPhotoSizing, &CCalcDlg::OnClickedPhotoSizing),
+        ON_BN_CLICKED(kLoans, &CCalcDlg::OnClickedLoans),
+        ON_BN_CLICKED(kSavings, &CCalcDlg::OnClickedSavings),
+        ON_BN_CLICKED(kInterest, &CCalcDlg::OnClickedInterest),
+        ON_BN_CLICKED(kCreditCard, &CCalcDlg::OnClickedCreditCard),
+        ON_BN_CLICKED(kGoals, &CCalcDlg::OnClickedGoals),
+        ON_BN_CLICKED(kEarlyPayoff, &CCalcDlg::OnClickedEarlyPayoff),
     };
 }
 
 void CCalcDlg::OnClickedTrigUtil() { OpenUtility<CTrigDlg>(); }
 void CCalcDlg::OnBoltHole() { OpenUtility<CBoltHoleDlg>(); }
 void CCalcDlg::OnClickedPhotoSizing() { OpenUtility<CPhotoSizeDlg>(); }
+void CCalcDlg::OnClickedLoans() { OpenUtility<CLoanDlg>(); }
+void CCalcDlg::OnClickedSavings() { OpenUtility<CSavingsDlg>(); }
+void CCalcDlg::OnClickedInterest() { OpenUtility<CAccruedDlg>(); }
+void CCalcDlg::OnClickedCreditCard() { OpenUtility<CCreditCardDlg>(); }
+void CCalcDlg::OnClickedGoals() { OpenUtility<CGoalDlg>(); }
+void CCalcDlg::OnClickedEarlyPayoff() { OpenUtility<CPayoffDlg>(); }

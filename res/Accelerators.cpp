@@ -5,6 +5,12 @@
 #include "calc/CalcDlg.h"
 #include "utilities/engineering/BoltHoleDlg.h"
 #include "utilities/engineering/TrigDlg.h"
+#include "utilities/finance/AccruedDlg.h"
+#include "utilities/finance/CreditCardDlg.h"
+#include "utilities/finance/GoalDlg.h"
+#include "utilities/finance/LoanDlg.h"
+#include "utilities/finance/PayoffDlg.h"
+#include "utilities/finance/SavingsDlg.h"
 
 namespace {
 
@@ -54,39 +60,39 @@ const ACCEL kTable134[] = {  // right triangle
 };
 const ACCEL kTable163[] = {  // loan
     {kVirt, VK_ESCAPE, 1},
-    {kVirt | FLASTENTRY, VK_RETURN, 1112},
+    {kVirt | FLASTENTRY, VK_RETURN, CLoanDlg::kCalcIt},
 };
 const ACCEL kTable164[] = {  // savings interest
     {kVirt, VK_ESCAPE, 1},
-    {kVirt | FLASTENTRY, VK_RETURN, 1116},
+    {kVirt | FLASTENTRY, VK_RETURN, CSavingsDlg::kCalcIt},
 };
 const ACCEL kTable173[] = {  // accrued payments
     {kVirt, VK_ESCAPE, 1},
-    {kVirt | FLASTENTRY, VK_RETURN, 1130},
+    {kVirt | FLASTENTRY, VK_RETURN, CAccruedDlg::kCalcIt},
 };
 const ACCEL kTable174[] = {  // credit card
     {kVirt, VK_ESCAPE, 1},
-    {kVirt | FLASTENTRY, VK_RETURN, 1136},
+    {kVirt | FLASTENTRY, VK_RETURN, CCreditCardDlg::kCalcIt},
 };
 const ACCEL kTable175[] = {  // savings goal
     {kVirt, VK_ESCAPE, 1},
-    {kVirt | FLASTENTRY, VK_RETURN, 1136},
+    {kVirt | FLASTENTRY, VK_RETURN, CGoalDlg::kCalcIt},
 };
 const ACCEL kTable176[] = {  // early payoff
     {kVirt, VK_ESCAPE, 1},
-    {kVirt | FLASTENTRY, VK_RETURN, 1136},
+    {kVirt | FLASTENTRY, VK_RETURN, CPayoffDlg::kCalcIt},
 };
 
 const AcceleratorTable kTables[] = {
     {C::kTemplate, kTable102},
     {CBoltHoleDlg::kTemplate, kTable133},
     {CTrigDlg::kTemplate, kTable134},
-    {163, kTable163},
-    {164, kTable164},
-    {173, kTable173},
-    {174, kTable174},
-    {175, kTable175},
-    {176, kTable176},
+    {CLoanDlg::kTemplate, kTable163},
+    {CSavingsDlg::kTemplate, kTable164},
+    {CAccruedDlg::kTemplate, kTable173},
+    {CCreditCardDlg::kTemplate, kTable174},
+    {CGoalDlg::kTemplate, kTable175},
+    {CPayoffDlg::kTemplate, kTable176},
 };
 
 }  // namespace

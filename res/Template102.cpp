@@ -48,10 +48,16 @@ const ControlTemplate kControls[] = {
     {C::kCalendar, ControlKind::MonthCalendar, "", 7, 1, 135, 97, WS_TABSTOP | WS_EX_CLIENTEDGE},
     {-1, ControlKind::Static, "Utilities:", 5, 105, 27, 9, SS_LEFT},
     {C::kAnimation, ControlKind::Animation, "", 145, 1, 139, 27, WS_BORDER | WS_TABSTOP},
+    {C::kLoans, ControlKind::PushButton, "Loans", 5, 130, 35, 15, kTabKey},
+    {C::kSavings, ControlKind::PushButton, "Savings", 45, 130, 35, 15, kTabKey},
     {C::kPhotoSizing, ControlKind::PushButton, "Photo Sizing", 80, 105, 43, 14, kTabKey},
+    {C::kEarlyPayoff, ControlKind::PushButton, "Early Payoff", 85, 130, 45, 15, kTabKey},
     {-1, ControlKind::GroupBox, "Financial", 0, 120, 185, 50, 0},
     {C::kPayoffDate, ControlKind::PushButton, "Payoff Date", 135, 130, 45, 15, WS_TABSTOP | WS_DISABLED},
+    {C::kInterest, ControlKind::PushButton, "Interest", 5, 150, 35, 15, kTabKey},
+    {C::kCreditCard, ControlKind::PushButton, "Credit Card", 85, 150, 45, 15, kTabKey},
     {C::kExtraPaymts, ControlKind::PushButton, "Extra Paymts", 135, 150, 45, 15, WS_TABSTOP | WS_DISABLED},
+    {C::kGoals, ControlKind::PushButton, "Goals", 45, 150, 35, 15, kTabKey},
 };
 
 }  // namespace

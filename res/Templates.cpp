@@ -6,7 +6,13 @@
 extern const DialogTemplate kCalculatorTemplate;  // 102
 extern const DialogTemplate kBoltHoleTemplate;    // 133
 extern const DialogTemplate kTrigTemplate;        // 134
+extern const DialogTemplate kLoanTemplate;        // 163
+extern const DialogTemplate kSavingsTemplate;     // 164
 extern const DialogTemplate kPhotoSizeTemplate;   // 165
+extern const DialogTemplate kAccruedTemplate;     // 173
+extern const DialogTemplate kCreditCardTemplate;  // 174
+extern const DialogTemplate kGoalTemplate;        // 175
+extern const DialogTemplate kPayoffTemplate;      // 176
 
 namespace {
 
@@ -14,7 +20,13 @@ const DialogTemplate* const kTemplates[] = {
     &kCalculatorTemplate,
     &kBoltHoleTemplate,
     &kTrigTemplate,
+    &kLoanTemplate,
+    &kSavingsTemplate,
     &kPhotoSizeTemplate,
+    &kAccruedTemplate,
+    &kCreditCardTemplate,
+    &kGoalTemplate,
+    &kPayoffTemplate,
 };
 
 }  // namespace
