@@ -4,13 +4,49 @@
 
 #include "CalcTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
+
+// Runs one key by the name written on it ("7", "+", "CE", "SIN", ...);
+// "AC" is Clear All, "IN>MM" and "MM>IN" the two conversion commands.
+void PressEngineKey(CCalcDlg& calc, const std::string& key)
+{
+    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9')
+        return calc.EnterDigit(key[0] - '0');
+    if (key == ".") return calc.OnClickedPoint();
+    if (key == "+") return calc.OnClickedPlus();
+    if (key == "-") return calc.OnClickedMinus();
+    if (key == "*") return calc.OnClickedMultiply();
+    if (key == "/") return calc.OnClickedDivide();
+    if (key == "=") return calc.OnClickedEqual();
+    if (key == "AC") return calc.OnClickedClear();
+    if (key == "CE") return calc.OnClickedClearEntry();
+    if (key == "Pi") return calc.OnClickedPi();
+    if (key == "%") return calc.OnClickedPercent();
+    if (key == "SIN") return calc.OnClickedSin();
+    if (key == "COS") return calc.OnClickedCos();
+    if (key == "TAN") return calc.OnClickedTan();
+    if (key == "ASIN") return calc.OnClickedAsin();
+    if (key == "ACOS") return calc.OnClickedAcos();
+    if (key == "ATAN") return calc.OnClickedAtan();
+    if (key == "IN>MM") return calc.OnClickedInchToMm();
+    if (key == "MM>IN") return calc.OnClickedMmToInch();
+    throw std::invalid_argument("unknown key " + key);
+}
+
+std::vector<std::string> SplitKeys(const std::string& keys)
+{
+    std::istringstream in(keys);
+    std::vector<std::string> result;
+    for (std::string key; in >> key;)
+        result.push_back(key);
+    return result;
+}
 
 const char* const kDivZero = "Can't divide by zero! Press ESC";
 const char* const kInvalid = "INVALID ENTRY! Press ESC";
@@ -33,7 +69,7 @@ TEST_P(EngineKeys, DisplayAfterEachKey)
 {
     const KeySequence& c = GetParam();
     CCalcDlg calc;
-    ASSERT_TRUE(calc.Create(102));
+    ASSERT_TRUE(calc.Create(CCalcDlg::kTemplate));
     const std::vector<std::string> keys = SplitKeys(c.keys);
     ASSERT_EQ(keys.size(), c.displays.size()) << "test table row is malformed";
     for (size_t i = 0; i < keys.size(); ++i) {
@@ -118,7 +154,7 @@ void KeyDigits(CCalcDlg& calc, int digit, int count)
 TEST(EngineInvalidEntry, InfiniteResultHidesButKeepsTheRegisters)
 {
     CCalcDlg calc;
-    ASSERT_TRUE(calc.Create(102));
+    ASSERT_TRUE(calc.Create(CCalcDlg::kTemplate));
     calc.EnterDigit(1);
     KeyDigits(calc, 0, 200);  // 1e200
     EXPECT_NE(DisplayOf(calc), kInvalid);
@@ -142,7 +178,7 @@ TEST(EngineInvalidEntry, InfiniteResultHidesButKeepsTheRegisters)
 TEST(EngineInvalidEntry, NaNOperandHidesButKeepsTheRegisters)
 {
     CCalcDlg calc;
-    ASSERT_TRUE(calc.Create(102));
+    ASSERT_TRUE(calc.Create(CCalcDlg::kTemplate));
     calc.EnterDigit(7);
     calc.OnClickedPlus();
     calc.EnterDigit(3);
@@ -158,7 +194,7 @@ TEST(EngineInvalidEntry, NaNOperandHidesButKeepsTheRegisters)
 TEST(EngineInvalidEntry, ExponentFormHidesButKeepsTheRegisters)
 {
     CCalcDlg calc;
-    ASSERT_TRUE(calc.Create(102));
+    ASSERT_TRUE(calc.Create(CCalcDlg::kTemplate));
     calc.EnterDigit(9);
     calc.EnterDigit(0);
     calc.OnClickedCos();
@@ -174,7 +210,7 @@ TEST(EngineInvalidEntry, ExponentFormHidesButKeepsTheRegisters)
 TEST(EngineInvalidEntry, OverflowWhileTypingDigits)
 {
     CCalcDlg calc;
-    ASSERT_TRUE(calc.Create(102));
+    ASSERT_TRUE(calc.Create(CCalcDlg::kTemplate));
     KeyDigits(calc, 9, 320);
     EXPECT_TRUE(std::isinf(calc.m_operand));
     EXPECT_EQ(DisplayOf(calc), kInvalid);
@@ -202,7 +238,7 @@ TEST(EngineState, ConstructionClearsWithoutTouchingAWindow)
 TEST(EngineState, DisplayKeepsTemplateTextUntilFirstUpdate)
 {
     CCalcDlg calc;
-    ASSERT_TRUE(calc.Create(102));
+    ASSERT_TRUE(calc.Create(CCalcDlg::kTemplate));
     EXPECT_EQ(DisplayOf(calc), "");
     calc.UpdateDisplay();
     EXPECT_EQ(DisplayOf(calc), "0.");

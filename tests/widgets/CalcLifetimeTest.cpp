@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, Lifetime, ::testing::Values("close box", "Alt+F4"
 TEST(Lifetime, WindowIsNotVisibleUntilShown)
 {
     CCalcDlg calc;
-    ASSERT_TRUE(calc.Create(102));
+    ASSERT_TRUE(calc.Create(CCalcDlg::kTemplate));
     EXPECT_NE(calc.GetSafeHwnd(), nullptr);
     EXPECT_FALSE(calc.GetVisible());
     calc.SetVisible(FALSE);  // already hidden: nothing to do

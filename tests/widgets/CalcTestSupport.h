@@ -1,54 +1,84 @@
 #pragma once
-// Helpers shared by the calculator window tests: pressing keys by name on
-// the engine, and reaching the window's controls.
+// The calculator window under test: an application object that records it
+// as the main window without ending the test run when it goes, and one
+// fixture that opens the window, shown and active, for each test.
+
+#include "ModalTestSupport.h"
 
 #include "calc/CalcDlg.h"
+#include "platform/WinApp.h"
 
-#include <sstream>
-#include <stdexcept>
-#include <string>
-#include <vector>
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
 
-inline constexpr int kDisplayId = 1030;
-inline constexpr int kFocusSinkId = 1016;
+#include <gtest/gtest.h>
 
-// Runs one key by the name written on it ("7", "+", "CE", "SIN", ...);
-// "AC" is Clear All, "IN>MM" and "MM>IN" the two conversion commands.
-inline void PressEngineKey(CCalcDlg& calc, const std::string& key)
-{
-    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9')
-        return calc.EnterDigit(key[0] - '0');
-    if (key == ".") return calc.OnClickedPoint();
-    if (key == "+") return calc.OnClickedPlus();
-    if (key == "-") return calc.OnClickedMinus();
-    if (key == "*") return calc.OnClickedMultiply();
-    if (key == "/") return calc.OnClickedDivide();
-    if (key == "=") return calc.OnClickedEqual();
-    if (key == "AC") return calc.OnClickedClear();
-    if (key == "CE") return calc.OnClickedClearEntry();
-    if (key == "Pi") return calc.OnClickedPi();
-    if (key == "%") return calc.OnClickedPercent();
-    if (key == "SIN") return calc.OnClickedSin();
-    if (key == "COS") return calc.OnClickedCos();
-    if (key == "TAN") return calc.OnClickedTan();
-    if (key == "ASIN") return calc.OnClickedAsin();
-    if (key == "ACOS") return calc.OnClickedAcos();
-    if (key == "ATAN") return calc.OnClickedAtan();
-    if (key == "IN>MM") return calc.OnClickedInchToMm();
-    if (key == "MM>IN") return calc.OnClickedMmToInch();
-    throw std::invalid_argument("unknown key " + key);
-}
-
-inline std::vector<std::string> SplitKeys(const std::string& keys)
-{
-    std::istringstream in(keys);
-    std::vector<std::string> result;
-    for (std::string key; in >> key;)
-        result.push_back(key);
-    return result;
-}
+// Records the main window and never asks the test run to quit when that
+// window goes (the program's own object ends the event loop then).
+class QuietApp : public CWinApp {
+public:
+    void OnMainWindowDestroyed() override {}
+};
 
 inline CString DisplayOf(const CCalcDlg& calc)
 {
-    return calc.GetDlgItemText(kDisplayId);
+    return calc.GetDlgItemText(CCalcDlg::kDisplay);
 }
+
+// A calculator window, shown and active; the window deletes the object when
+// it is destroyed, here or by the test.
+class CalculatorFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearStaleQuitRequest();
+        calc = new CCalcDlg(nullptr);
+        calc->SetVisible(TRUE);
+        ASSERT_TRUE(calc->GetVisible());
+        ASSERT_EQ(app.m_pMainWnd, calc);
+        window = calc->Widget();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+
+    void TearDown() override
+    {
+        if (app.m_pMainWnd == calc)
+            calc->DestroyWindow();
+        QApplication::processEvents();
+    }
+
+    QWidget* Control(int id) const
+    {
+        CWnd* control = calc->GetDlgItem(id);
+        return control != nullptr ? control->Widget() : nullptr;
+    }
+
+    void Click(int id) const
+    {
+        QWidget* button = Control(id);
+        ASSERT_NE(button, nullptr) << "no control " << id;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // A key, or characters, typed into whatever has the focus.
+    void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        QTest::keyClick(FocusOrWindow(), key, modifiers);
+    }
+
+    void TypeText(const char* text) const { QTest::keyClicks(FocusOrWindow(), QString::fromLatin1(text)); }
+
+    CString Display() const { return DisplayOf(*calc); }
+
+    QuietApp app;
+    CCalcDlg* calc = nullptr;
+    QWidget* window = nullptr;
+
+private:
+    QWidget* FocusOrWindow() const
+    {
+        return QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window;
+    }
+};

@@ -3,70 +3,20 @@
 
 #include "CalcTestSupport.h"
 
-#include "platform/WinApp.h"
-
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
-#include <QTest>
-#include <QWidget>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-class CalcWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        calc = new CCalcDlg(nullptr);
-        calc->SetVisible(TRUE);
-        ASSERT_TRUE(calc->GetVisible());
-        window = calc->Widget();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    }
+using C = CCalcDlg;
 
-    void TearDown() override
-    {
-        if (app.m_pMainWnd == calc)
-            calc->DestroyWindow();  // deletes calc through its window
-        QApplication::processEvents();
-    }
+class CalcWindow : public CalculatorFixture {};
 
-    QWidget* Control(int id) const
-    {
-        CWnd* control = calc->GetDlgItem(id);
-        return control != nullptr ? control->Widget() : nullptr;
-    }
-
-    void Click(int id)
-    {
-        QWidget* button = Control(id);
-        ASSERT_NE(button, nullptr) << "no control " << id;
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window;
-        QTest::keyClick(target, key, modifiers);
-    }
-
-    void TypeText(const char* text)
-    {
-        QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window;
-        QTest::keyClicks(target, QString::fromLatin1(text));
-    }
-
-    CString Display() const { return DisplayOf(*calc); }
-
-    // The window's own quit request would end the test run's event loop
-    // early; this application object only records the main window.
-    CWinApp app;
-    CCalcDlg* calc = nullptr;
-    QWidget* window = nullptr;
-};
+// The key with the digit on it.
+constexpr int Digit(int digit)
+{
+    return C::kKey0 + digit;
+}
 
 TEST_F(CalcWindow, TemplateMakesAFixedSizeWindowWithItsCaption)
 {
@@ -88,10 +38,12 @@ TEST_F(CalcWindow, KeypadControlsHaveTheirCaptions)
         int id;
         const char* caption;
     } keys[] = {
-        {1000, "0"}, {1001, "1"}, {1002, "2"}, {1003, "3"}, {1004, "4"}, {1005, "5"}, {1006, "6"},
-        {1007, "7"}, {1008, "8"}, {1009, "9"}, {1020, "="}, {1010, "+"}, {1011, "-"}, {1012, "*"},
-        {1013, "/"}, {1021, "Clear All"}, {32790, "."}, {1019, "SIN"}, {1022, "COS"}, {1023, "TAN"},
-        {1024, "Pi"}, {1029, "ASIN"}, {1031, "ACOS"}, {1032, "ATAN"}, {1150, "CE"}, {1025, "%"},
+        {Digit(0), "0"}, {Digit(1), "1"}, {Digit(2), "2"}, {Digit(3), "3"}, {Digit(4), "4"},
+        {Digit(5), "5"}, {Digit(6), "6"}, {Digit(7), "7"}, {Digit(8), "8"}, {Digit(9), "9"},
+        {C::kKeyEqual, "="}, {C::kKeyPlus, "+"}, {C::kKeyMinus, "-"}, {C::kKeyMultiply, "*"},
+        {C::kKeyDivide, "/"}, {C::kKeyClearAll, "Clear All"}, {C::kKeyPoint, "."}, {C::kKeySin, "SIN"},
+        {C::kKeyCos, "COS"}, {C::kKeyTan, "TAN"}, {C::kKeyPi, "Pi"}, {C::kKeyAsin, "ASIN"},
+        {C::kKeyAcos, "ACOS"}, {C::kKeyAtan, "ATAN"}, {C::kKeyClearEntry, "CE"}, {C::kKeyPercent, "%"},
     };
     for (const auto& key : keys) {
         auto* button = qobject_cast<QAbstractButton*>(Control(key.id));
@@ -100,36 +52,36 @@ TEST_F(CalcWindow, KeypadControlsHaveTheirCaptions)
         EXPECT_TRUE(button->isEnabled()) << key.id;
         EXPECT_TRUE(button->isVisible()) << key.id;
     }
-    auto* display = qobject_cast<QLineEdit*>(Control(kDisplayId));
+    auto* display = qobject_cast<QLineEdit*>(Control(C::kDisplay));
     ASSERT_NE(display, nullptr);
     EXPECT_TRUE(display->isReadOnly());
     EXPECT_TRUE(display->alignment().testFlag(Qt::AlignRight));
-    EXPECT_FALSE(Control(1042)->isEnabled());  // "Payoff Date"
-    EXPECT_FALSE(Control(1140)->isEnabled());  // "Extra Paymts"
+    EXPECT_FALSE(Control(C::kPayoffDate)->isEnabled());
+    EXPECT_FALSE(Control(C::kExtraPaymts)->isEnabled());
 }
 
 TEST_F(CalcWindow, ClickingKeysComputes)
 {
-    for (int id : {1001, 1002, 1010, 1003, 1012, 1002, 1020})  // 12 + 3 * 2 =
+    for (int id : {Digit(1), Digit(2), C::kKeyPlus, Digit(3), C::kKeyMultiply, Digit(2), C::kKeyEqual})
         Click(id);
     EXPECT_EQ(Display(), "30.");
-    Click(1024);  // Pi
+    Click(C::kKeyPi);
     EXPECT_EQ(Display(), "3.14159");
-    Click(1021);  // Clear All
+    Click(C::kKeyClearAll);
     EXPECT_EQ(Display(), "0.");
-    for (int id : {1009, 1000, 1022})  // 9 0 COS
+    for (int id : {Digit(9), Digit(0), C::kKeyCos})
         Click(id);
     EXPECT_EQ(Display(), "INVALID ENTRY! Press ESC");
     // After COS decimal entry is on: 5 lands in the first decimal place.
-    for (int id : {1005, 1013, 1000, 1020})  // 5 / 0 =
+    for (int id : {Digit(5), C::kKeyDivide, Digit(0), C::kKeyEqual})
         Click(id);
     EXPECT_EQ(Display(), "Can't divide by zero! Press ESC");
-    Click(1150);  // CE shows the dividend
+    Click(C::kKeyClearEntry);  // shows the dividend
     EXPECT_EQ(Display(), "0.5");
-    for (int id : {1003, 1000, 1019, 1025})  // 3 0 SIN %
+    for (int id : {Digit(3), Digit(0), C::kKeySin, C::kKeyPercent})
         Click(id);
     EXPECT_EQ(Display(), "0.005");
-    for (int id : {1001, 32790, 1005})  // 1 . 5 after percent extends the operand
+    for (int id : {Digit(1), C::kKeyPoint, Digit(5)})  // after percent: extends the operand
         Click(id);
     EXPECT_EQ(Display(), "1.55");
 }
@@ -197,26 +149,26 @@ TEST_F(CalcWindow, FocusStartsOnTheWindowAndThenStaysOnTheSink)
 {
     // Before any key: the window itself, not a key, has the focus.
     EXPECT_EQ(window->focusWidget(), window);
-    Click(1007);
-    EXPECT_EQ(QApplication::focusWidget(), Control(kFocusSinkId));
-    Click(1150);  // a key with a tab stop (CE) does not keep the focus either
-    EXPECT_EQ(QApplication::focusWidget(), Control(kFocusSinkId));
+    Click(Digit(7));
+    EXPECT_EQ(QApplication::focusWidget(), Control(C::kFocusSink));
+    Click(C::kKeyClearEntry);  // a key with a tab stop does not keep the focus either
+    EXPECT_EQ(QApplication::focusWidget(), Control(C::kFocusSink));
     TypeText("3+");
-    EXPECT_EQ(QApplication::focusWidget(), Control(kFocusSinkId));
+    EXPECT_EQ(QApplication::focusWidget(), Control(C::kFocusSink));
     // Keys still work whatever holds the focus.
-    Control(1150)->setFocus();
+    Control(C::kKeyClearEntry)->setFocus();
     TypeText("4=");
     EXPECT_EQ(Display(), "7.");
-    EXPECT_EQ(QApplication::focusWidget(), Control(kFocusSinkId));
+    EXPECT_EQ(QApplication::focusWidget(), Control(C::kFocusSink));
 }
 
 TEST_F(CalcWindow, ClickingIntoTheDisplayLeavesNoCaret)
 {
     TypeText("25");
-    QWidget* display = Control(kDisplayId);
+    QWidget* display = Control(C::kDisplay);
     QTest::mouseClick(display, Qt::LeftButton);
     EXPECT_FALSE(display->hasFocus());
-    EXPECT_EQ(QApplication::focusWidget(), Control(kFocusSinkId));
+    EXPECT_EQ(QApplication::focusWidget(), Control(C::kFocusSink));
     display->setFocus();  // by any means
     EXPECT_FALSE(display->hasFocus());
     TypeText("0");
@@ -226,15 +178,15 @@ TEST_F(CalcWindow, ClickingIntoTheDisplayLeavesNoCaret)
 TEST_F(CalcWindow, CommandsWithoutControlsAreRouted)
 {
     TypeText("2");
-    calc->SendCommand(1027);  // inches to millimetres
+    calc->SendCommand(C::kCmdInchToMm);
     EXPECT_EQ(Display(), "50.8");
     TypeText("=");
-    calc->SendCommand(1028);  // and back
+    calc->SendCommand(C::kCmdMmToInch);
     EXPECT_EQ(Display(), "2");
     TypeText("5");
-    calc->SendCommand(1049);  // percent
+    calc->SendCommand(C::kCmdPercent);
     EXPECT_EQ(Display(), "0.025");
-    calc->SendCommand(32789);  // no handler: nothing happens
+    calc->SendCommand(C::kCmdNoHandler);  // nothing happens
     EXPECT_EQ(Display(), "0.025");
 }
 

@@ -3,37 +3,32 @@
 // radio idiom, control binding and the accelerator-table base. The dialogs
 // here are small probes over the program's own templates.
 
-#include "ModalTestSupport.h"
+#include "CalcTestSupport.h"
 
 #include "platform/dialog/AcceleratorDlg.h"
-#include "calc/CalcDlg.h"
 #include "platform/dialog/Clipboard.h"
 #include "platform/dialog/DataExchange.h"
-#include "platform/WinApp.h"
+#include "utilities/engineering/BoltHoleDlg.h"
+#include "utilities/engineering/PhotoSizeDlg.h"
+#include "utilities/engineering/TrigDlg.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTest>
-#include <QWindow>
-
-#include <cstdlib>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-constexpr int kPhotoTemplate = 165;
-constexpr int kTrigTemplate = 134;
-constexpr int kFirstEdit = 1110;
-constexpr int kSecondEdit = 1111;
+// The probes borrow the program's templates and their controls.
+using Photo = CPhotoSizeDlg;
+using Trig = CTrigDlg;
+using Bolt = CBoltHoleDlg;
 
-// An application object that records the main window and never asks the
-// test run to quit when that window goes.
-class QuietApp : public CWinApp {
-public:
-    void OnMainWindowDestroyed() override {}
-};
+constexpr int kPhotoTemplate = Photo::kTemplate;
+constexpr int kTrigTemplate = Trig::kTemplate;
+constexpr int kFirstEdit = Photo::kHeightEdit;
+constexpr int kSecondEdit = Photo::kWidthEdit;
+// Template 165's four unit buttons, in id order: each a radio group of one.
+constexpr int kRadios[] = {Photo::kHeightInches, Photo::kHeightPixels, Photo::kWidthInches, Photo::kWidthPixels};
+constexpr int kNoSuchTemplate = 9999;
 
 // Template 165 exchanged as a count (0 to 999), a text of at most five
 // characters and four one-button radio groups.
@@ -55,7 +50,7 @@ protected:
         DDX_Text(pDX, kSecondEdit, m_name);
         DDV_MaxChars(pDX, m_name, 5);
         for (int i = 0; i < 4; ++i)
-            DDX_Radio(pDX, 1105 + i, m_radio[i]);
+            DDX_Radio(pDX, kRadios[i], m_radio[i]);
     }
 };
 
@@ -67,18 +62,6 @@ void Retype(const CDialog& dlg, int id, const char* text)
     edit->setText(QString::fromUtf8(text));
 }
 
-// Where a control's centre lies in its window.
-QPoint CentreOf(const CWnd* control)
-{
-    const QWidget* widget = control->Widget();
-    return widget->mapTo(widget->window(), widget->rect().center());
-}
-
-bool Checked(const CDialog& dlg, int id)
-{
-    return dlg.IsDlgButtonChecked(id) == BST_CHECKED;
-}
-
 TEST(DialogExchange, LoadsMembersIntoTheFieldsAndButtons)
 {
     ExchangeProbe dlg;
@@ -87,10 +70,10 @@ TEST(DialogExchange, LoadsMembersIntoTheFieldsAndButtons)
         EXPECT_EQ(dlg.GetDlgItemText(kSecondEdit), "abc");
         EXPECT_EQ(Edit(dlg, kSecondEdit)->maxLength(), 5);
         // One-button groups: value 0 checks the button, anything else clears it.
-        EXPECT_TRUE(Checked(dlg, 1105));
-        EXPECT_FALSE(Checked(dlg, 1106));
-        EXPECT_FALSE(Checked(dlg, 1107));
-        EXPECT_TRUE(Checked(dlg, 1108));
+        EXPECT_TRUE(Checked(dlg, kRadios[0]));
+        EXPECT_FALSE(Checked(dlg, kRadios[1]));
+        EXPECT_FALSE(Checked(dlg, kRadios[2]));
+        EXPECT_TRUE(Checked(dlg, kRadios[3]));
         EXPECT_EQ(dlg.m_bound.GetSafeHwnd(), Control(dlg, kFirstEdit));
         dlg.SendCommand(IDCANCEL);
     });
@@ -111,8 +94,8 @@ TEST(DialogExchange, SavesFieldsThatParseAndFitThenEndsWithIdok)
         const int result = RunModal(dlg, [&] {
             Retype(dlg, kFirstEdit, c.count);
             Retype(dlg, kSecondEdit, c.name);
-            QTest::mouseClick(dlg.GetDlgItem(1107)->Widget(), Qt::LeftButton);
-            QTest::mouseClick(dlg.GetDlgItem(1105)->Widget(), Qt::LeftButton);  // stays checked
+            QTest::mouseClick(Control(dlg, kRadios[2]), Qt::LeftButton);
+            QTest::mouseClick(Control(dlg, kRadios[0]), Qt::LeftButton);  // stays checked
             dlg.SendCommand(IDOK);
         });
         EXPECT_EQ(result, IDOK) << c.count;
@@ -159,8 +142,8 @@ TEST(DialogExchange, RefusesTheFirstBadFieldAndKeepsEverythingAsItWas)
             EXPECT_EQ(dlg.GetDlgItemText(kFirstEdit), c.count);
             EXPECT_EQ(dlg.GetDlgItemText(kSecondEdit), c.name);
             // The radio exchange after the failing field never ran.
-            EXPECT_TRUE(Checked(dlg, 1105));
-            EXPECT_TRUE(Checked(dlg, 1108));
+            EXPECT_TRUE(Checked(dlg, kRadios[0]));
+            EXPECT_TRUE(Checked(dlg, kRadios[3]));
             dlg.SendCommand(IDCANCEL);
         });
         EXPECT_EQ(result, IDCANCEL);
@@ -189,19 +172,20 @@ TEST(DialogRadio, ClicksNeverClearAPartnerAndCheckRadioButtonTouchesOnlyRadios)
 {
     CDialog dlg(kPhotoTemplate);
     RunModal(dlg, [&] {
-        dlg.CheckRadioButton(1105, 1106, 1105);
-        QTest::mouseClick(Control(dlg, 1106), Qt::LeftButton);
-        EXPECT_TRUE(Checked(dlg, 1105));
-        EXPECT_TRUE(Checked(dlg, 1106));
-        QTest::mouseClick(Control(dlg, 1106), Qt::LeftButton);
-        EXPECT_TRUE(Checked(dlg, 1106)) << "a click never clears a button";
+        dlg.CheckRadioButton(kRadios[0], kRadios[1], kRadios[0]);
+        QTest::mouseClick(Control(dlg, kRadios[1]), Qt::LeftButton);
+        EXPECT_TRUE(Checked(dlg, kRadios[0]));
+        EXPECT_TRUE(Checked(dlg, kRadios[1]));
+        QTest::mouseClick(Control(dlg, kRadios[1]), Qt::LeftButton);
+        EXPECT_TRUE(Checked(dlg, kRadios[1])) << "a click never clears a button";
 
         dlg.SetDlgItemText(kFirstEdit, "12");
-        dlg.CheckRadioButton(1105, 1111, 1107);  // the range spans both edits
-        EXPECT_FALSE(Checked(dlg, 1105));
-        EXPECT_FALSE(Checked(dlg, 1106));
-        EXPECT_TRUE(Checked(dlg, 1107));
-        EXPECT_FALSE(Checked(dlg, 1108));
+        static_assert(kRadios[3] < kFirstEdit && kFirstEdit < kSecondEdit);
+        dlg.CheckRadioButton(kRadios[0], kSecondEdit, kRadios[2]);  // the range spans both edits
+        EXPECT_FALSE(Checked(dlg, kRadios[0]));
+        EXPECT_FALSE(Checked(dlg, kRadios[1]));
+        EXPECT_TRUE(Checked(dlg, kRadios[2]));
+        EXPECT_FALSE(Checked(dlg, kRadios[3]));
         EXPECT_EQ(dlg.GetDlgItemText(kFirstEdit), "12");
         EXPECT_EQ(dlg.IsDlgButtonChecked(kFirstEdit), BST_UNCHECKED);
         dlg.SendCommand(IDCANCEL);
@@ -214,12 +198,12 @@ TEST(DialogControls, PicturesTextBoxesAndHiddenEditsAreBuiltFromTheirStyles)
 {
     CDialog trig(kTrigTemplate);
     RunModal(trig, [&] {
-        auto* result = qobject_cast<QPlainTextEdit*>(Control(trig, 1079));
+        auto* result = qobject_cast<QPlainTextEdit*>(Control(trig, Trig::kResultLine));
         ASSERT_NE(result, nullptr) << "a multi-line edit that scrolls vertically holds lines";
         EXPECT_FALSE(result->isEnabled());
         EXPECT_EQ(result->lineWrapMode(), QPlainTextEdit::NoWrap);
-        trig.SetDlgItemText(1079, "Calculations based on Sides a+b");
-        EXPECT_EQ(trig.GetDlgItemText(1079), "Calculations based on Sides a+b");
+        trig.SetDlgItemText(Trig::kResultLine, "Calculations based on Sides a+b");
+        EXPECT_EQ(trig.GetDlgItemText(Trig::kResultLine), "Calculations based on Sides a+b");
         int pictures = 0;
         for (QLabel* label : trig.Widget()->findChildren<QLabel*>())
             pictures += label->pixmap().isNull() ? 0 : 1;
@@ -227,88 +211,30 @@ TEST(DialogControls, PicturesTextBoxesAndHiddenEditsAreBuiltFromTheirStyles)
         trig.SendCommand(IDCANCEL);
     });
 
-    CDialog bolt(133);
+    CDialog bolt(Bolt::kTemplate);
     RunModal(bolt, [&] {
-        QWidget* list = Control(bolt, 1051);
+        QWidget* list = Control(bolt, Bolt::kHiddenList);
         ASSERT_NE(qobject_cast<QPlainTextEdit*>(list), nullptr);
         EXPECT_TRUE(list->isHidden());
         EXPECT_FALSE(list->focusPolicy() & Qt::TabFocus);
-        bolt.SetDlgItemText(1051, "X1\nX2\n");
-        EXPECT_EQ(bolt.GetDlgItemText(1051), "X1\nX2\n");
-        auto* display = qobject_cast<QLabel*>(Control(bolt, 1048));
+        bolt.SetDlgItemText(Bolt::kHiddenList, "X1\nX2\n");
+        EXPECT_EQ(bolt.GetDlgItemText(Bolt::kHiddenList), "X1\nX2\n");
+        auto* display = qobject_cast<QLabel*>(Control(bolt, Bolt::kListDisplay));
         ASSERT_NE(display, nullptr);
         EXPECT_EQ(display->frameShadow(), QFrame::Sunken);
         bolt.SendCommand(IDCANCEL);
     });
 }
 
-// The frame's modal run over the calculator window.
-class ModalOverCalculator : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ClearStaleQuitRequest();
-        calc = new CCalcDlg(nullptr);
-        calc->SetVisible(TRUE);
-        ASSERT_TRUE(calc->GetVisible());
-        ASSERT_EQ(app.m_pMainWnd, calc);
-        calc->Widget()->move(200, 150);
-    }
-
-    void TearDown() override
-    {
-        if (app.m_pMainWnd == calc)
-            calc->DestroyWindow();
-        QApplication::processEvents();
-    }
-
-    QuietApp app;
-    CCalcDlg* calc = nullptr;
-};
-
-TEST_F(ModalOverCalculator, LauncherOpensPhotoSizingCentredOverTheBlockedCalculator)
-{
-    QWidget* calcWindow = calc->Widget();
-    QWidget* launcher = calc->GetDlgItem(1080)->Widget();
-    EXPECT_EQ(qobject_cast<QAbstractButton*>(launcher)->text(), "Photo Sizing");
-
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        ran = true;
-        EXPECT_EQ(modal->windowTitle(), "Photo Sizing");
-        EXPECT_EQ(modal->parentWidget(), calcWindow);
-        // Centres compared at twice the scale, so half pixels count.
-        const QRect inner = modal->frameGeometry();
-        const QRect outer = calcWindow->frameGeometry();
-        EXPECT_LE(std::abs(2 * inner.left() + inner.width() - 2 * outer.left() - outer.width()), 1);
-        EXPECT_LE(std::abs(2 * inner.top() + inner.height() - 2 * outer.top() - outer.height()), 1);
-        // The calculator takes no input: neither clicks nor keys reach it.
-        // (Sent through its window, the way the window system delivers them.)
-        const CString before = calc->GetDlgItemText(1030);
-        QWindow* calcSurface = calcWindow->windowHandle();
-        ASSERT_NE(calcSurface, nullptr);
-        QTest::mouseClick(calcSurface, Qt::LeftButton, Qt::NoModifier, CentreOf(calc->GetDlgItem(1007)));
-        QTest::mouseClick(calcSurface, Qt::LeftButton, Qt::NoModifier, CentreOf(calc->GetDlgItem(1080)));
-        QTest::keyClick(calcSurface, Qt::Key_8);
-        EXPECT_EQ(QApplication::activeModalWidget(), modal) << "no second dialog";
-        EXPECT_EQ(calc->GetDlgItemText(1030), before);
-        QTest::keyClick(modal->focusWidget(), Qt::Key_Escape);
-    });
-    QTest::mouseClick(launcher, Qt::LeftButton);
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    // Input reaches the calculator again.
-    QTest::mouseClick(calcWindow->windowHandle(), Qt::LeftButton, Qt::NoModifier, CentreOf(calc->GetDlgItem(1007)));
-    EXPECT_EQ(calc->GetDlgItemText(1030), "7.");
-}
+// The frame's modal run over the calculator window. (The launchers' modal
+// runs, centred over the blocked window, are LauncherTest's.)
+class ModalOverCalculator : public CalculatorFixture {};
 
 TEST_F(ModalOverCalculator, TemplateAwayFromTheOriginIsPlacedRelativeToTheOwner)
 {
     // Template 102 lies at (1, 1) dialog units: its modal copy opens one
     // unit right of and below the calculator's client corner, not centred.
-    CDialog copy(102);
+    CDialog copy(CCalcDlg::kTemplate);
     QPoint offset;
     QSize oneUnit;
     RunModal(copy, [&] {
@@ -352,7 +278,7 @@ TEST_F(ModalOverCalculator, DialogEndedWhileItInitialisesNeverShows)
 
 TEST_F(ModalOverCalculator, DialogsWithoutATemplateDoNotOpen)
 {
-    CDialog missing(9999);
+    CDialog missing(kNoSuchTemplate);
     EXPECT_EQ(missing.DoModal(), -1);
     EXPECT_EQ(missing.GetSafeHwnd(), nullptr);
 }
@@ -384,14 +310,14 @@ protected:
     {
         if (!exchangeSide)
             return;
-        DDX_Text(pDX, 1070, m_side);
+        DDX_Text(pDX, Trig::kSideC, m_side);
         DDV_MinMaxDouble(pDX, m_side, -9999.99, 9999.99);
     }
 
     const MessageMap& GetMessageMap() const override
     {
         static const MessageMap map = {
-            ON_COMMAND_RANGE(1070, 1079, &AcceleratorProbe::Record),
+            ON_COMMAND_RANGE(Trig::kSideC, Trig::kResultLine, &AcceleratorProbe::Record),
         };
         return map;
     }
@@ -403,17 +329,17 @@ TEST(AcceleratorDlg, TableFirstWhateverControlHasTheFocus)
     AcceleratorProbe dlg(kTrigTemplate);
     ASSERT_NE(dlg.Table(), nullptr);
     const int result = RunModal(dlg, [&] {
-        QLineEdit* side = Edit(dlg, 1070);
+        QLineEdit* side = Edit(dlg, Trig::kSideC);
         side->setFocus();
         QTest::keyClick(side, Qt::Key_Return);
         EXPECT_TRUE(dlg.Widget()->isVisible()) << "Enter computes, it does not close";
         QTest::keyClick(side, Qt::Key_C, Qt::AltModifier);
-        Control(dlg, 1075)->setFocus();
-        QTest::keyClick(Control(dlg, 1075), Qt::Key_Return);
-        QTest::keyClick(Control(dlg, 1075), Qt::Key_Escape);  // Done, not cancel
+        Control(dlg, Trig::kCalcIt)->setFocus();
+        QTest::keyClick(Control(dlg, Trig::kCalcIt), Qt::Key_Return);
+        QTest::keyClick(Control(dlg, Trig::kCalcIt), Qt::Key_Escape);  // Done, not cancel
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dlg.commands, (std::vector<UINT>{1075, 1076, 1075}));
+    EXPECT_EQ(dlg.commands, (std::vector<UINT>{Trig::kCalcIt, Trig::kClearAll, Trig::kCalcIt}));
 }
 
 TEST(AcceleratorDlg, EscIsDoneAndValidatesBeforeClosing)
@@ -422,8 +348,8 @@ TEST(AcceleratorDlg, EscIsDoneAndValidatesBeforeClosing)
     dlg.exchangeSide = true;
     MessageBoxAnswerer box;
     const int result = RunModal(dlg, [&] {
-        QLineEdit* side = Edit(dlg, 1070);
-        QLineEdit* other = Edit(dlg, 1072);
+        QLineEdit* side = Edit(dlg, Trig::kSideC);
+        QLineEdit* other = Edit(dlg, Trig::kSideA);
         EXPECT_EQ(side->text(), "0");
         const struct {
             const char* text;

@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // The result DoModal returns when the steps left the dialog open.
 inline constexpr int kLeftOpen = -77;
@@ -98,6 +99,17 @@ inline QLineEdit* Edit(const CDialog& dialog, int id)
     return qobject_cast<QLineEdit*>(Control(dialog, id));
 }
 
+inline bool Checked(const CDialog& dialog, int id)
+{
+    return dialog.IsDlgButtonChecked(id) == BST_CHECKED;
+}
+
+// The dialog's window is there and shown.
+inline bool IsOpen(const CDialog& dialog)
+{
+    return dialog.Widget() != nullptr && dialog.Widget()->isVisible();
+}
+
 // Replaces the edit's text by typing `text` ("" deletes it).
 inline void TypeInto(const CDialog& dlg, int id, const char* text)
 {
@@ -116,6 +128,23 @@ inline void Click(const CDialog& dlg, int id)
     QWidget* button = Control(dlg, id);
     ASSERT_NE(button, nullptr) << "no control " << id;
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// One thing a user does in a dialog: types `typed` into the field `id`, or,
+// without text, clicks the control `id`.
+struct UserStep {
+    int id;
+    const char* typed = nullptr;
+};
+
+inline void Perform(const CDialog& dlg, const std::vector<UserStep>& steps)
+{
+    for (const UserStep& step : steps) {
+        if (step.typed != nullptr)
+            TypeInto(dlg, step.id, step.typed);
+        else
+            Click(dlg, step.id);
+    }
 }
 
 // A key pressed in whatever control of the dialog has the focus.
