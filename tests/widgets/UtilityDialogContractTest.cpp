@@ -1,0 +1,420 @@
+// What every utility dialog does alike, one row per dialog: it opens with
+// its caption, starting texts and picture; Done refuses a field the exchange
+// rejects (message box, the field focused and selected, the dialog open);
+// Esc and Enter do what its accelerator table says (no table: Esc cancels,
+// Enter presses Done); the close box and Alt+F4 close without validation;
+// and a second opening starts afresh. What a dialog computes, and its
+// special controls, are tested in its own file.
+
+#include "ModalTestSupport.h"
+
+#include "utilities/engineering/BoltHoleDlg.h"
+#include "utilities/engineering/PhotoSizeDlg.h"
+#include "utilities/engineering/TrigDlg.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What Esc sends: Done, which validates, where the dialog's accelerator
+// table says so; otherwise the ordinary dialog key, cancel.
+enum class Esc { Done, Cancel };
+
+// How a refusal is provoked.
+enum class By { DoneButton, EscKey, EnterKey };
+
+struct Refusal {
+    int field;
+    const char* typed;
+    const char* message;  // how the message box's text starts
+    By by = By::DoneButton;
+    std::map<int, const char*> alsoTyped = {};  // typed first, and left as typed
+};
+
+// A row. A new utility dialog needs only its row in kDialogs below.
+struct UtilityDialog {
+    const char* name;  // in the test names
+    std::function<std::unique_ptr<CDialog>()> make;
+    const char* caption;
+    std::map<int, const char*> startingTexts;  // by control id: every field and display
+    std::map<int, bool> startingChecks;        // by button id: checked or not
+    QSize picture;                             // as shown; QSize() for none
+    Esc esc;
+    int enterCommand;               // the compute button Enter stands for, or IDOK: Enter is Done
+    std::vector<UserStep> use;      // changes what shows and leaves every field fit for Done
+    std::vector<Refusal> refusals;  // the first also serves Esc and the close box
+};
+
+template <class Dialog>
+std::unique_ptr<CDialog> Make()
+{
+    return std::make_unique<Dialog>();
+}
+
+using Trig = CTrigDlg;
+using Bolt = CBoltHoleDlg;
+using Photo = CPhotoSizeDlg;
+
+const char* const kNumber = "Please enter a number.";
+const char* const kInteger = "Please enter an integer.";
+
+const UtilityDialog kDialogs[] = {
+    {
+        .name = "Trig",
+        .make = &Make<CTrigDlg>,
+        .caption = "Trig Calculator Dialog",
+        .startingTexts = {{Trig::kSideA, "0"}, {Trig::kSideB, "0"}, {Trig::kSideC, "0"}, {Trig::kAngleA, "0"},
+                          {Trig::kAngleB, "0"}, {Trig::kResultLine, ""}, {IDOK, "Done"}},
+        .startingChecks = {},
+        .picture = QSize(201, 177),
+        .esc = Esc::Done,
+        .enterCommand = Trig::kCalcIt,
+        .use = {{Trig::kSideA, "3"}, {Trig::kSideB, "4"}, {Trig::kCalcIt}},
+        .refusals = {
+            {Trig::kSideA, "12abc", kNumber, By::EscKey},
+            {Trig::kAngleA, "", kNumber},
+            {Trig::kAngleB, "360.5", "Please enter a number between -360 and 360."},
+            {Trig::kSideB, "-10000", "Please enter a number between -9999.99 and 9999.99.", By::EscKey},
+            {Trig::kSideC, "inf", kNumber},
+        },
+    },
+    {
+        .name = "BoltHole",
+        .make = &Make<CBoltHoleDlg>,
+        .caption = "Bolt Hole Dialog",
+        .startingTexts = {{Bolt::kHoles, "4"}, {Bolt::kBoltDia, "1"}, {Bolt::kTotalAngle, "360"},
+                          {Bolt::kInitAngle, "0"}, {Bolt::kCenterX, "0"}, {Bolt::kCenterY, "0"},
+                          {Bolt::kCenterZ, "0"}, {Bolt::kSpacingDisplay, "90.00"}, {Bolt::kListDisplay, ""},
+                          {Bolt::kHiddenList, ""}, {IDOK, "Done"}},
+        .startingChecks = {},
+        .picture = QSize(126, 136),
+        .esc = Esc::Done,
+        .enterCommand = Bolt::kWriteIt,
+        .use = {{Bolt::kHoles, "6"}, {Bolt::kBoltDia, "100"}, {Bolt::kWriteIt}},
+        .refusals = {
+            {Bolt::kHoles, "2.5", kInteger},
+            {Bolt::kHoles, "1000", "Please enter an integer between 0 and 999.", By::EscKey},
+            {Bolt::kBoltDia, "", kNumber},
+            {Bolt::kTotalAngle, "10000", "Please enter a number between 0 and 9999.99.", By::EscKey},
+            {Bolt::kInitAngle, "-1", "Please enter a number between 0 and 9999.99."},
+            {Bolt::kCenterX, "12abc", kNumber, By::EscKey},
+            {Bolt::kCenterY, "-9999.991", "Please enter a number between -9999.99 and 9999.99."},
+            {Bolt::kCenterZ, "nan", kNumber, By::EscKey},
+        },
+    },
+    {
+        .name = "PhotoSizing",
+        .make = &Make<CPhotoSizeDlg>,
+        .caption = "Photo Sizing",
+        .startingTexts = {{Photo::kHeightEdit, "0"}, {Photo::kWidthEdit, "0"}, {IDOK, "Done"}},
+        .startingChecks = {{Photo::kHeightInches, true}, {Photo::kHeightPixels, false},
+                           {Photo::kWidthInches, true}, {Photo::kWidthPixels, false}},
+        .picture = QSize(83, 89),
+        .esc = Esc::Cancel,
+        .enterCommand = IDOK,
+        .use = {{Photo::kHeightEdit, "4"}, {Photo::kHeightPixels}, {Photo::kWidthEdit, "7"}},
+        .refusals = {
+            {Photo::kHeightEdit, "12abc", kNumber, By::DoneButton, {{Photo::kWidthEdit, "1"}}},
+            {Photo::kHeightEdit, "", kNumber, By::DoneButton, {{Photo::kWidthEdit, "1"}}},
+            {Photo::kWidthEdit, "inf", kNumber, By::DoneButton, {{Photo::kHeightEdit, "1"}}},
+            {Photo::kWidthEdit, "nan", kNumber, By::DoneButton, {{Photo::kHeightEdit, "1"}}},
+            {Photo::kWidthEdit, "-0.5", "Please enter a number between 0 and 9999.99.", By::DoneButton,
+             {{Photo::kHeightEdit, "1"}}},
+            {Photo::kHeightEdit, "10000", "Please enter a number between 0 and 9999.99.", By::DoneButton,
+             {{Photo::kWidthEdit, "1"}}},
+            {Photo::kHeightEdit, "1e400", "Please enter a number between 0 and 9999.99.", By::DoneButton,
+             {{Photo::kWidthEdit, "1"}}},
+            // The first refused field stops the check.
+            {Photo::kHeightEdit, "x", kNumber, By::DoneButton, {{Photo::kWidthEdit, "y"}}},
+            {Photo::kWidthEdit, "12abc", kNumber, By::EnterKey},
+        },
+    },
+};
+
+void PrintTo(const UtilityDialog& dialog, std::ostream* os)
+{
+    *os << dialog.name;
+}
+
+// The texts of `ids`, by id; a missing control reads as such.
+std::map<int, CString> TextsOf(const CDialog& dlg, const std::map<int, const char*>& ids)
+{
+    std::map<int, CString> texts;
+    for (const auto& [id, unused] : ids)
+        texts[id] = Control(dlg, id) != nullptr ? dlg.GetDlgItemText(id) : CString("(no control)");
+    return texts;
+}
+
+std::map<int, CString> AsTexts(const std::map<int, const char*>& texts)
+{
+    std::map<int, CString> result;
+    for (const auto& [id, text] : texts)
+        result[id] = text;
+    return result;
+}
+
+std::map<int, bool> ChecksOf(const CDialog& dlg, const std::map<int, bool>& ids)
+{
+    std::map<int, bool> checks;
+    for (const auto& [id, unused] : ids)
+        checks[id] = Checked(dlg, id);
+    return checks;
+}
+
+// The size of the picture the dialog shows; QSize() for none.
+QSize PictureOf(const CDialog& dlg)
+{
+    QSize size;
+    for (const QLabel* label : dlg.Widget()->findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull())
+            size = label->pixmap().size();
+    }
+    return size;
+}
+
+// The first edit among the dialog's fields other than `except`, or null.
+QLineEdit* AnotherEdit(const CDialog& dlg, const UtilityDialog& row, int except)
+{
+    for (const auto& [id, unused] : row.startingTexts) {
+        if (QLineEdit* edit = Edit(dlg, id); edit != nullptr && id != except)
+            return edit;
+    }
+    return nullptr;
+}
+
+void TypeRefused(const CDialog& dlg, const Refusal& refusal)
+{
+    for (const auto& [id, text] : refusal.alsoTyped)
+        TypeInto(dlg, id, text);
+    TypeInto(dlg, refusal.field, refusal.typed);
+}
+
+class UtilityDialogContract : public ::testing::TestWithParam<UtilityDialog> {};
+
+TEST_P(UtilityDialogContract, OpensWithItsCaptionStartingTextsAndPicture)
+{
+    const UtilityDialog& row = GetParam();
+    const auto dlg = row.make();
+    CString caption;
+    std::map<int, CString> texts;
+    std::map<int, bool> checks;
+    QSize picture;
+    RunModal(*dlg, [&] {
+        caption = dlg->GetWindowText();
+        texts = TextsOf(*dlg, row.startingTexts);
+        checks = ChecksOf(*dlg, row.startingChecks);
+        picture = PictureOf(*dlg);
+    });
+    EXPECT_EQ(caption, row.caption);
+    EXPECT_EQ(texts, AsTexts(row.startingTexts));
+    EXPECT_EQ(checks, row.startingChecks);
+    EXPECT_EQ(picture, row.picture);
+}
+
+TEST_P(UtilityDialogContract, EscIsDoneOrCancelAsItsTableSays)
+{
+    const UtilityDialog& row = GetParam();
+    ASSERT_FALSE(row.refusals.empty());
+    {
+        SCOPED_TRACE("every field as it starts");
+        const auto dlg = row.make();
+        MessageBoxAnswerer box;
+        const int result = RunModal(*dlg, [&] {
+            if (QLineEdit* edit = AnotherEdit(*dlg, row, 0))
+                edit->setFocus();
+            box.Arm();
+            Press(*dlg, Qt::Key_Escape);
+        });
+        EXPECT_EQ(result, row.esc == Esc::Done ? IDOK : IDCANCEL);
+        EXPECT_FALSE(box.shown);
+        EXPECT_EQ(dlg->GetSafeHwnd(), nullptr);
+    }
+    {
+        SCOPED_TRACE("with a field Done refuses");
+        const auto dlg = row.make();
+        MessageBoxAnswerer box;
+        bool open = false;
+        const int result = RunModal(*dlg, [&] {
+            TypeRefused(*dlg, row.refusals.front());
+            box.Arm();
+            Press(*dlg, Qt::Key_Escape);
+            open = IsOpen(*dlg);
+            if (open)
+                dlg->SendCommand(IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_EQ(box.shown, row.esc == Esc::Done) << "only Done validates";
+        EXPECT_EQ(open, row.esc == Esc::Done);
+    }
+}
+
+TEST_P(UtilityDialogContract, EnterComputesOrIsDoneAsItsTableSays)
+{
+    const UtilityDialog& row = GetParam();
+    const auto byEnter = row.make();
+    MessageBoxAnswerer box;
+    bool open = false;
+    std::map<int, CString> afterEnter;
+    const int result = RunModal(*byEnter, [&] {
+        if (QLineEdit* edit = AnotherEdit(*byEnter, row, 0))
+            edit->setFocus();
+        box.Arm();
+        Press(*byEnter, Qt::Key_Return);
+        open = IsOpen(*byEnter);
+        afterEnter = TextsOf(*byEnter, row.startingTexts);
+    });
+    EXPECT_FALSE(box.shown);
+    if (row.enterCommand == IDOK) {
+        EXPECT_EQ(result, IDOK);
+        EXPECT_FALSE(open);
+        EXPECT_EQ(byEnter->GetSafeHwnd(), nullptr);
+        return;
+    }
+    // Enter computes: the dialog stays, showing what its button shows.
+    const auto byButton = row.make();
+    std::map<int, CString> afterButton;
+    RunModal(*byButton, [&] {
+        Click(*byButton, row.enterCommand);
+        afterButton = TextsOf(*byButton, row.startingTexts);
+    });
+    EXPECT_TRUE(open);
+    EXPECT_EQ(afterEnter, afterButton);
+    EXPECT_NE(afterEnter, AsTexts(row.startingTexts)) << "the command showed nothing new";
+}
+
+TEST_P(UtilityDialogContract, CloseBoxAndAltF4CloseWithoutValidation)
+{
+    const UtilityDialog& row = GetParam();
+    ASSERT_FALSE(row.refusals.empty());
+    for (const bool altF4 : {false, true}) {
+        SCOPED_TRACE(altF4 ? "Alt+F4" : "close box");
+        const auto dlg = row.make();
+        MessageBoxAnswerer box;
+        const int result = RunModal(*dlg, [&] {
+            TypeRefused(*dlg, row.refusals.front());
+            box.Arm();
+            if (altF4)
+                Press(*dlg, Qt::Key_F4, Qt::AltModifier);
+            else
+                dlg->Widget()->close();  // the close box and the window manager's close
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_FALSE(box.shown);
+    }
+}
+
+TEST_P(UtilityDialogContract, SecondOpeningStartsAfresh)
+{
+    const UtilityDialog& row = GetParam();
+    const auto first = row.make();
+    std::map<int, CString> used;
+    const int firstResult = RunModal(*first, [&] {
+        Perform(*first, row.use);
+        used = TextsOf(*first, row.startingTexts);
+        Click(*first, IDOK);
+    });
+    ASSERT_EQ(firstResult, IDOK);
+    EXPECT_EQ(first->GetSafeHwnd(), nullptr);
+    EXPECT_NE(used, AsTexts(row.startingTexts)) << "the use changed nothing to see";
+
+    const auto second = row.make();
+    std::map<int, CString> opening;
+    std::map<int, bool> checks;
+    std::map<int, CString> usedAgain;
+    RunModal(*second, [&] {
+        opening = TextsOf(*second, row.startingTexts);
+        checks = ChecksOf(*second, row.startingChecks);
+        Perform(*second, row.use);
+        usedAgain = TextsOf(*second, row.startingTexts);
+    });
+    EXPECT_EQ(opening, AsTexts(row.startingTexts));
+    EXPECT_EQ(checks, row.startingChecks);
+    EXPECT_EQ(usedAgain, used) << "the same use gives the same result again";
+}
+
+INSTANTIATE_TEST_SUITE_P(Contract, UtilityDialogContract, ::testing::ValuesIn(kDialogs),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Each refusal of each row.
+struct RefusalCase {
+    const UtilityDialog* dialog;
+    size_t index;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    const Refusal& refusal = c.dialog->refusals[c.index];
+    *os << c.dialog->name << ": \"" << refusal.typed << "\" in " << refusal.field;
+}
+
+std::vector<RefusalCase> AllRefusals()
+{
+    std::vector<RefusalCase> cases;
+    for (const UtilityDialog& dialog : kDialogs) {
+        for (size_t i = 0; i < dialog.refusals.size(); ++i)
+            cases.push_back({&dialog, i});
+    }
+    return cases;
+}
+
+class UtilityDialogRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(UtilityDialogRefusal, KeepsTheDialogOpenWithTheFieldFocusedAndSelected)
+{
+    const UtilityDialog& row = *GetParam().dialog;
+    const Refusal& refusal = row.refusals[GetParam().index];
+    if (refusal.by == By::EscKey) {
+        ASSERT_EQ(row.esc, Esc::Done) << "Esc does not validate in this dialog";
+    }
+    if (refusal.by == By::EnterKey) {
+        ASSERT_EQ(row.enterCommand, IDOK) << "Enter does not press Done in this dialog";
+    }
+    const auto dlg = row.make();
+    MessageBoxAnswerer box;
+    bool open = false;
+    bool focusOnField = false;
+    CString selected;
+    std::map<int, CString> texts;
+    const int result = RunModal(*dlg, [&] {
+        TypeRefused(*dlg, refusal);
+        // The focus elsewhere, so that the refusal has to move it.
+        if (QLineEdit* other = AnotherEdit(*dlg, row, refusal.field))
+            other->setFocus();
+        box.Arm();
+        switch (refusal.by) {
+        case By::DoneButton: Click(*dlg, IDOK); break;
+        case By::EscKey: Press(*dlg, Qt::Key_Escape); break;
+        case By::EnterKey: Press(*dlg, Qt::Key_Return); break;
+        }
+        open = IsOpen(*dlg);
+        focusOnField = dlg->Widget()->focusWidget() == Edit(*dlg, refusal.field);
+        selected = Edit(*dlg, refusal.field)->selectedText().toStdString();
+        texts = TextsOf(*dlg, refusal.alsoTyped);
+        texts[refusal.field] = dlg->GetDlgItemText(refusal.field);
+        dlg->SendCommand(IDCANCEL);
+    });
+    EXPECT_TRUE(box.shown);
+    EXPECT_EQ(box.caption, "Numbrix Calc");
+    EXPECT_EQ(box.text.rfind(refusal.message, 0), 0u) << box.text;
+    EXPECT_TRUE(open);
+    EXPECT_TRUE(focusOnField);
+    EXPECT_EQ(selected, refusal.typed);
+    std::map<int, CString> typed = AsTexts(refusal.alsoTyped);
+    typed[refusal.field] = refusal.typed;
+    EXPECT_EQ(texts, typed) << "every field keeps what the user typed";
+    EXPECT_EQ(result, IDCANCEL) << "cancel still closes";
+}
+
+INSTANTIATE_TEST_SUITE_P(Contract, UtilityDialogRefusal, ::testing::ValuesIn(AllRefusals()),
+                         [](const auto& info) {
+                             return std::string(info.param.dialog->name) + "_" + std::to_string(info.param.index);
+                         });
+
+}  // namespace
