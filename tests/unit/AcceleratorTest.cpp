@@ -2,29 +2,17 @@
 // virtual-key entries against keys with the exact modifier state, and the
 // calculator's own table.
 
-#include "platform/dialog/Accelerator.h"
+#include "KeyMessages.h"
+
+#include "calc/CalcDlg.h"
+#include "utilities/engineering/BoltHoleDlg.h"
+#include "utilities/engineering/TrigDlg.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-MSG Typed(char32_t character, WORD virtualKey = 0)
-{
-    MSG msg;
-    msg.character = character;
-    msg.virtualKey = virtualKey;
-    return msg;
-}
-
-MSG Key(WORD virtualKey, bool shift = false, bool control = false, bool alt = false)
-{
-    MSG msg;
-    msg.virtualKey = virtualKey;
-    msg.shift = shift;
-    msg.control = control;
-    msg.alt = alt;
-    return msg;
-}
+using C = CCalcDlg;
 
 TEST(AcceleratorTable, MissingTableLoadsAsNull)
 {
@@ -49,7 +37,7 @@ class CalculatorKeys : public ::testing::TestWithParam<KeyCase> {};
 TEST_P(CalculatorKeys, TranslateToTheirCommand)
 {
     const KeyCase& c = GetParam();
-    const HACCEL table = LoadAccelerators(102);
+    const HACCEL table = LoadAccelerators(C::kTemplate);
     ASSERT_NE(table, nullptr);
     const std::optional<WORD> command = MatchAccelerator(table, c.msg);
     if (c.command < 0)
@@ -73,25 +61,25 @@ MSG AltTyped(char32_t character, WORD virtualKey)
 }
 
 const KeyCase kKeyCases[] = {
-    {"Digit0", Typed('0', '0'), 1000},
-    {"Digit7", Typed('7', '7'), 1007},
-    {"Digit9", Typed('9', '9'), 1009},
-    {"Multiply", ShiftTyped('*', '8'), 1012},
-    {"PlusTypedWithShift", ShiftTyped('+', 0), 1010},
-    {"Minus", Typed('-'), 1011},
-    {"Point", Typed('.'), 32790},
-    {"Divide", Typed('/'), 1013},
-    {"EqualsCharacter", Typed('='), 1020},
-    {"Enter", Key(VK_RETURN), 1020},
-    {"Escape", Key(VK_ESCAPE), 1021},
-    {"LowerCaseC", Typed('c', 'C'), 1021},
+    {"Digit0", Typed('0', '0'), C::kKey0},
+    {"Digit7", Typed('7', '7'), C::kKey0 + 7},
+    {"Digit9", Typed('9', '9'), C::kKey9},
+    {"Multiply", ShiftTyped('*', '8'), C::kKeyMultiply},
+    {"PlusTypedWithShift", ShiftTyped('+', 0), C::kKeyPlus},
+    {"Minus", Typed('-'), C::kKeyMinus},
+    {"Point", Typed('.'), C::kKeyPoint},
+    {"Divide", Typed('/'), C::kKeyDivide},
+    {"EqualsCharacter", Typed('='), C::kKeyEqual},
+    {"Enter", Key(VK_RETURN), C::kKeyEqual},
+    {"Escape", Key(VK_ESCAPE), C::kKeyClearAll},
+    {"LowerCaseC", Typed('c', 'C'), C::kKeyClearAll},
     {"CapitalCDoesNothing", ShiftTyped('C', 'C'), -1},
     {"ControlCIsAControlCharacter", [] { MSG m = Typed(0x03, 'C'); m.control = true; return m; }(), -1},
     {"AltDigitIsASystemCharacter", AltTyped('7', '7'), -1},
-    {"ArrowUpGoesNowhere", Key(VK_UP), 32789},
-    {"ArrowDownGoesNowhere", Key(VK_DOWN), 32789},
-    {"ArrowLeftGoesNowhere", Key(VK_LEFT), 32789},
-    {"ArrowRightGoesNowhere", Key(VK_RIGHT), 32789},
+    {"ArrowUpGoesNowhere", Key(VK_UP), C::kCmdNoHandler},
+    {"ArrowDownGoesNowhere", Key(VK_DOWN), C::kCmdNoHandler},
+    {"ArrowLeftGoesNowhere", Key(VK_LEFT), C::kCmdNoHandler},
+    {"ArrowRightGoesNowhere", Key(VK_RIGHT), C::kCmdNoHandler},
     {"ShiftEnterIsAnotherKey", Key(VK_RETURN, true), -1},
     {"ControlEnterIsAnotherKey", Key(VK_RETURN, false, true), -1},
     {"ShiftArrowIsAnotherKey", Key(VK_LEFT, true), -1},
@@ -127,12 +115,12 @@ TEST(AcceleratorMatching, FirstOfSeveralMatchingEntriesWins)
 TEST(AcceleratorMatching, ModifiedVirtualKeysNeedExactlyTheirModifiers)
 {
     const ACCEL entries[] = {
-        {FVIRTKEY | FCONTROL | FNOINVERT, 'C', 1049},
-        {FVIRTKEY | FALT | FNOINVERT | FLASTENTRY, 'C', 1076},
+        {FVIRTKEY | FCONTROL | FNOINVERT, 'C', CBoltHoleDlg::kCopy},
+        {FVIRTKEY | FALT | FNOINVERT | FLASTENTRY, 'C', CTrigDlg::kClearAll},
     };
     const AcceleratorTable table{1, entries};
-    EXPECT_EQ(MatchAccelerator(&table, Key('C', false, true)), std::optional<WORD>(1049));
-    EXPECT_EQ(MatchAccelerator(&table, Key('C', false, false, true)), std::optional<WORD>(1076));
+    EXPECT_EQ(MatchAccelerator(&table, Key('C', false, true)), std::optional<WORD>(CBoltHoleDlg::kCopy));
+    EXPECT_EQ(MatchAccelerator(&table, Key('C', false, false, true)), std::optional<WORD>(CTrigDlg::kClearAll));
     EXPECT_FALSE(MatchAccelerator(&table, Key('C')).has_value());
     EXPECT_FALSE(MatchAccelerator(&table, Key('C', true, true)).has_value());
     EXPECT_FALSE(MatchAccelerator(&table, Key('C', false, true, true)).has_value());

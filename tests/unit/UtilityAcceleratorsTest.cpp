@@ -2,23 +2,17 @@
 // dialog's compute command, Ctrl+C and Alt+C the two extra shortcuts, each
 // only with exactly its modifiers. Photo Sizing (165) has no table.
 
-#include "platform/dialog/Accelerator.h"
+#include "KeyMessages.h"
+
+#include "utilities/engineering/BoltHoleDlg.h"
+#include "utilities/engineering/PhotoSizeDlg.h"
+#include "utilities/engineering/TrigDlg.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
 namespace {
-
-MSG Key(WORD virtualKey, bool shift = false, bool control = false, bool alt = false)
-{
-    MSG msg;
-    msg.virtualKey = virtualKey;
-    msg.shift = shift;
-    msg.control = control;
-    msg.alt = alt;
-    return msg;
-}
 
 struct TableCase {
     int table;
@@ -30,8 +24,8 @@ struct TableCase {
 };
 
 const TableCase kTables[] = {
-    {133, 1042, 'C', true, 1049},
-    {134, 1075, 'C', false, 1076},
+    {CBoltHoleDlg::kTemplate, CBoltHoleDlg::kWriteIt, 'C', true, CBoltHoleDlg::kCopy},
+    {CTrigDlg::kTemplate, CTrigDlg::kCalcIt, 'C', false, CTrigDlg::kClearAll},
     {163, 1112, 0, false, 0},
     {164, 1116, 0, false, 0},
     {173, 1130, 0, false, 0},
@@ -79,7 +73,7 @@ TEST(UtilityAccelerators, CopyAndClearAllNeedExactlyTheirModifier)
 
 TEST(UtilityAccelerators, DialogsWithoutATableHaveNone)
 {
-    EXPECT_EQ(LoadAccelerators(165), nullptr);  // Photo Sizing
+    EXPECT_EQ(LoadAccelerators(CPhotoSizeDlg::kTemplate), nullptr);
     EXPECT_EQ(LoadAccelerators(100), nullptr);  // the About box
 }
 
