@@ -4,9 +4,16 @@
 
 #include "KeyMessages.h"
 
+#include "calc/AboutDlg.h"
 #include "utilities/engineering/BoltHoleDlg.h"
 #include "utilities/engineering/PhotoSizeDlg.h"
 #include "utilities/engineering/TrigDlg.h"
+#include "utilities/finance/AccruedDlg.h"
+#include "utilities/finance/CreditCardDlg.h"
+#include "utilities/finance/GoalDlg.h"
+#include "utilities/finance/LoanDlg.h"
+#include "utilities/finance/PayoffDlg.h"
+#include "utilities/finance/SavingsDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +33,12 @@ struct TableCase {
 const TableCase kTables[] = {
     {CBoltHoleDlg::kTemplate, CBoltHoleDlg::kWriteIt, 'C', true, CBoltHoleDlg::kCopy},
     {CTrigDlg::kTemplate, CTrigDlg::kCalcIt, 'C', false, CTrigDlg::kClearAll},
-    {163, 1112, 0, false, 0},
-    {164, 1116, 0, false, 0},
-    {173, 1130, 0, false, 0},
-    {174, 1136, 0, false, 0},
-    {175, 1136, 0, false, 0},
-    {176, 1136, 0, false, 0},
+    {CLoanDlg::kTemplate, CLoanDlg::kCalcIt, 0, false, 0},
+    {CSavingsDlg::kTemplate, CSavingsDlg::kCalcIt, 0, false, 0},
+    {CAccruedDlg::kTemplate, CAccruedDlg::kCalcIt, 0, false, 0},
+    {CCreditCardDlg::kTemplate, CCreditCardDlg::kCalcIt, 0, false, 0},
+    {CGoalDlg::kTemplate, CGoalDlg::kCalcIt, 0, false, 0},
+    {CPayoffDlg::kTemplate, CPayoffDlg::kCalcIt, 0, false, 0},
 };
 
 std::optional<WORD> Match(int table, const MSG& msg)
@@ -74,7 +81,7 @@ TEST(UtilityAccelerators, CopyAndClearAllNeedExactlyTheirModifier)
 TEST(UtilityAccelerators, DialogsWithoutATableHaveNone)
 {
     EXPECT_EQ(LoadAccelerators(CPhotoSizeDlg::kTemplate), nullptr);
-    EXPECT_EQ(LoadAccelerators(100), nullptr);  // the About box
+    EXPECT_EQ(LoadAccelerators(CAboutDlg::kTemplate), nullptr);
 }
 
 }  // namespace
