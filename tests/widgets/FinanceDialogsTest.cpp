@@ -86,7 +86,9 @@ struct Calculation {
 
 // The rows marked "mended" show a fault of the plain formulas mended: a 0 %
 // rate, the credit card's stopping rule, savings or deposits with no whole
-// period, and a loan paid off already.
+// period, a loan paid off already, and typed counts that would overflow an
+// int when scaled to months (the sanitizer build checks there is no
+// overflow).
 const Calculation kCalculations[] = {
     // The loan: principal, interest, total, payment; the term is stored in months.
     {"loan over 5 years",
@@ -180,6 +182,12 @@ const Calculation kCalculations[] = {
      {{Accrued::kPayment, "100"}, {Accrued::kApr, "0"}, {Accrued::kTerm, "1"}},
      Compute::CalcItButton,
      {{Accrued::kAccrued, "1200.00"}}},
+    {"accrued: 999999999 years are the largest int of months (mended)",
+     &Make<Accrued>, Accrued::kCalcIt,
+     {{Accrued::kPayment, "100"}, {Accrued::kApr, "12"}, {Accrued::kTerm, "999999999"}},
+     Compute::EnterKey,
+     {{Accrued::kAccrued, "inf"}},
+     Member(&Accrued::m_term), 2147483647},
 
     // The credit card: payoff time, final payment, total payment.
     {"card paid off in 2 years",
@@ -239,6 +247,12 @@ const Calculation kCalculations[] = {
      {{Goal::kGoal, "1200"}, {Goal::kTerm, "12"}, {Goal::kApr, "0"}, {Goal::kMonths}},
      Compute::CalcItButton,
      {{Goal::kDeposit, "100.00"}}},
+    {"goal: 999999999 years are the largest int of months (mended)",
+     &Make<Goal>, Goal::kCalcIt,
+     {{Goal::kGoal, "10000"}, {Goal::kTerm, "999999999"}, {Goal::kApr, "6"}},
+     Compute::CalcItButton,
+     {{Goal::kDeposit, "0.00"}},
+     Member(&Goal::m_term), 2147483647},
 
     // The early payoff: the payoff amount; the total is stored in months.
     {"payoff with 360 months to go",
@@ -280,6 +294,13 @@ const Calculation kCalculations[] = {
       {Payoff::kApr, "0"}},
      Compute::CalcItButton,
      {{Payoff::kPayoff, "1000.00"}}},
+    {"payoff: 999999999 years are the largest int of months (mended)",
+     &Make<Payoff>, Payoff::kCalcIt,
+     {{Payoff::kPayment, "500"}, {Payoff::kPaymentsMade, "0"}, {Payoff::kTotalPayments, "999999999"},
+      {Payoff::kApr, "6"}, {Payoff::kYears}},
+     Compute::EnterKey,
+     {{Payoff::kPayoff, "100000.00"}},
+     Member(&Payoff::m_totalPayments), 2147483647},
 };
 
 void PrintTo(const Calculation& row, std::ostream* os)
