@@ -47,22 +47,6 @@ MemberReader Member(T Dialog::*member)
     return [member](const CDialog& dlg) { return static_cast<double>(static_cast<const Dialog&>(dlg).*member); };
 }
 
-// A step of a use: text typed into a field, or (no text) a click.
-struct Step {
-    int id;
-    const char* typed = nullptr;
-};
-
-void Use(const CDialog& dlg, const std::vector<Step>& steps)
-{
-    for (const Step& step : steps) {
-        if (step.typed != nullptr)
-            TypeInto(dlg, step.id, step.typed);
-        else
-            Click(dlg, step.id);
-    }
-}
-
 std::map<int, CString> AsTexts(const std::map<int, const char*>& texts)
 {
     std::map<int, CString> result;
@@ -77,7 +61,7 @@ struct Calculation {
     const char* name;
     std::function<std::unique_ptr<CDialog>()> make;
     int calcIt;
-    std::vector<Step> steps;  // typed and clicked in this order
+    std::vector<UserStep> steps;  // typed and clicked in this order
     Compute compute;          // what computes after the steps
     std::map<int, const char*> results;  // every result field afterwards
     MemberReader stored = nullptr;       // a member Calc It stores back, when it does
@@ -317,14 +301,14 @@ TEST_P(FinanceCalculations, ShowWhatTheTypedInputsGiveAndStayOpen)
     std::map<int, CString> shown;
     bool open = false;
     RunModal(*dlg, [&] {
-        Use(*dlg, row.steps);
+        Perform(*dlg, row.steps);
         if (row.compute == Compute::EnterKey)
             Press(*dlg, Qt::Key_Return);
         else
             Click(*dlg, row.calcIt);
         for (const auto& [id, unused] : row.results)
             shown[id] = dlg->GetDlgItemText(id);
-        open = dlg->Widget()->isVisible();
+        open = IsOpen(*dlg);
     });
     EXPECT_TRUE(open);  // computing never closes the dialog
     EXPECT_EQ(shown, AsTexts(row.results));
@@ -410,7 +394,7 @@ std::map<int, bool> ChecksOf(const CDialog& dlg, const std::map<int, bool>& ids)
 {
     std::map<int, bool> checks;
     for (const auto& [id, unused] : ids)
-        checks[id] = dlg.IsDlgButtonChecked(id) == BST_CHECKED;
+        checks[id] = Checked(dlg, id);
     return checks;
 }
 
