@@ -9,6 +9,14 @@ constexpr UINT kCannotStartAutomation = 100;
 constexpr UINT kCannotShowWindow = 103;
 }
 
+const MessageMap& CCalcApp::GetMessageMap() const
+{
+    static const MessageMap map = {
+        ON_COMMAND(ID_HELP, &CWinApp::OnHelp),
+    };
+    return map;
+}
+
 BOOL CCalcApp::InitInstance()
 {
     // Qt's widgets draw their own three-dimensional look and host any

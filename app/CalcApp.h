@@ -8,4 +8,8 @@
 class CCalcApp : public CWinApp {
 public:
     BOOL InitInstance() override;
+
+protected:
+    // One entry: ID_HELP to CWinApp::OnHelp, the user guide.
+    const MessageMap& GetMessageMap() const override;
 };

@@ -8,6 +8,7 @@
 CCalcDlg::CCalcDlg(CWnd* parent) : CDialog(kTemplate, parent)
 {
     m_hAccel = LoadAccelerators(kTemplate);
+    m_hIcon = LoadIcon(kIcon);
     OnClickedClear();  // no window yet, so this only clears the registers
     EnableAutomation();
 }
@@ -39,14 +40,6 @@ void CCalcDlg::SetVisible(BOOL value)
     if (app != nullptr && app->m_pMainWnd == nullptr)
         app->m_pMainWnd = this;
     ShowWindow(SW_SHOWNORMAL);
-}
-
-BOOL CCalcDlg::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    // The window itself holds the focus until the first display update.
-    SetFocus();
-    return FALSE;
 }
 
 void CCalcDlg::OnOK()

@@ -6,6 +6,7 @@
 // by CalcDisplayText; this class only writes it into the window. Keys reach
 // the engine through the message map and accelerator table 102.
 
+#include "platform/dialog/AnimateCtrl.h"
 #include "platform/dialog/Dialog.h"
 #include "platform/automation/Ole.h"
 
@@ -22,6 +23,7 @@ public:
     // Template 102 (and accelerator table 102) and the ids of its controls
     // and commands, in template order.
     static constexpr int kTemplate = 102;
+    static constexpr UINT kIcon = 128;
     static constexpr int kKey0 = 1000;  // the digit keys are 1000 to 1009
     static constexpr int kKey9 = 1009;
     static constexpr int kKeyEqual = 1020;
@@ -61,6 +63,11 @@ public:
     static constexpr int kInterest = 1125;
     static constexpr int kCreditCard = 1131;
     static constexpr int kGoals = 1141;
+    static constexpr int kSys = 1109;  // the About box
+    static constexpr int kLink = 1146;  // the maker's web page
+    // The system menu's About item; the low four bits are zero, as system
+    // commands need.
+    static constexpr UINT IDM_ABOUTBOX = 0x0010;
 
     enum Operation { OP_NONE = 0, OP_PLUS = 1, OP_MINUS = 2, OP_MULTIPLY = 3, OP_DIVIDE = 4 };
     enum ErrorState { ERR_NONE = 0, ERR_DIVIDE_BY_ZERO = 1 };
@@ -113,6 +120,12 @@ public:
     void OnClickedCreditCard();
     void OnClickedGoals();
     void OnClickedEarlyPayoff();
+    void OnClickedSys();
+    void OnClickedLink();
+
+    // The window's system menu: the About item, and the bolt-hole item that
+    // stands for command 1034 (calc/CalcFurniture.cpp).
+    void OnSysCommand(UINT nID, LPARAM lParam) override;
 
     BOOL PreTranslateMessage(const MSG& msg) override;
 
@@ -159,8 +172,16 @@ protected:
     // Cookie of the running-object registration; 0 when not registered.
     DWORD m_dwRegister = 0;
 
+    // The window's furniture (calc/CalcFurniture.cpp): the banner, the
+    // placeholder's client rectangle it fills, and the window's icon.
+    CAnimateCtrl m_animate;
+    CRect m_animateRect;
+    HICON m_hIcon = nullptr;
+
 private:
     void ShowFunctionResult(double value, BOOL decimalEntryAfter);
     // The launchers' part of the message map (CalcLaunchers.cpp).
     static MessageMap LauncherMessageMap();
+    // Opens the first banner that opens and names the window after it.
+    void StartBanner();
 };

@@ -4,6 +4,7 @@
 // no input meanwhile; the result is ignored and nothing is remembered for
 // the next opening.
 
+#include "AboutDlg.h"
 #include "CalcDlg.h"
 
 #include "utilities/engineering/BoltHoleDlg.h"
@@ -39,6 +40,8 @@ MessageMap CCalcDlg::LauncherMessageMap()
         ON_BN_CLICKED(kCreditCard, &CCalcDlg::OnClickedCreditCard),
         ON_BN_CLICKED(kGoals, &CCalcDlg::OnClickedGoals),
         ON_BN_CLICKED(kEarlyPayoff, &CCalcDlg::OnClickedEarlyPayoff),
+        ON_BN_CLICKED(kSys, &CCalcDlg::OnClickedSys),
+        ON_BN_CLICKED(kLink, &CCalcDlg::OnClickedLink),  // the maker's web page (CalcFurniture.cpp)
     };
 }
 
@@ -51,3 +54,4 @@ void CCalcDlg::OnClickedInterest() { OpenUtility<CAccruedDlg>(); }
 void CCalcDlg::OnClickedCreditCard() { OpenUtility<CCreditCardDlg>(); }
 void CCalcDlg::OnClickedGoals() { OpenUtility<CGoalDlg>(); }
 void CCalcDlg::OnClickedEarlyPayoff() { OpenUtility<CPayoffDlg>(); }
+void CCalcDlg::OnClickedSys() { OpenUtility<CAboutDlg>(); }

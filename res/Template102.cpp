@@ -1,6 +1,7 @@
 // Dialog template 102: the calculator window. The keypad comes first, then
-// the rest of the window's furniture, each in template order. The launcher
-// buttons join this table together with the dialogs they open.
+// the rest of the window's furniture: the calendar, the banner, the utility
+// launchers, the two buttons that stay disabled and the link, each in
+// template order, which is the tab order.
 
 #include "calc/CalcDlg.h"
 
@@ -12,6 +13,8 @@ constexpr DWORD kKey = 0;                // plain push button, no tab stop
 constexpr DWORD kTabKey = WS_TABSTOP;    // plain push button with a tab stop
 constexpr DWORD kDisplay = WS_BORDER | ES_READONLY | ES_RIGHT | ES_MULTILINE | ES_AUTOHSCROLL;
 constexpr DWORD kFocusSinkStyle = SS_LEFT | WS_GROUP | WS_TABSTOP;
+// The banner's placeholder: the animation control itself is made inside it.
+constexpr DWORD kBanner = WS_BORDER | WS_TABSTOP | ACS_CENTER | ACS_TRANSPARENT | ACS_AUTOPLAY;
 
 const ControlTemplate kControls[] = {
     // id     kind                      caption       x    y    cx   cy  style
@@ -47,15 +50,17 @@ const ControlTemplate kControls[] = {
     {C::kTrigUtil, ControlKind::PushButton, "Trig Util.", 35, 105, 40, 14, kTabKey},
     {C::kCalendar, ControlKind::MonthCalendar, "", 7, 1, 135, 97, WS_TABSTOP | WS_EX_CLIENTEDGE},
     {-1, ControlKind::Static, "Utilities:", 5, 105, 27, 9, SS_LEFT},
-    {C::kAnimation, ControlKind::Animation, "", 145, 1, 139, 27, WS_BORDER | WS_TABSTOP},
+    {C::kAnimation, ControlKind::Animation, "", 145, 1, 139, 27, kBanner},
     {C::kLoans, ControlKind::PushButton, "Loans", 5, 130, 35, 15, kTabKey},
     {C::kSavings, ControlKind::PushButton, "Savings", 45, 130, 35, 15, kTabKey},
     {C::kPhotoSizing, ControlKind::PushButton, "Photo Sizing", 80, 105, 43, 14, kTabKey},
     {C::kEarlyPayoff, ControlKind::PushButton, "Early Payoff", 85, 130, 45, 15, kTabKey},
     {-1, ControlKind::GroupBox, "Financial", 0, 120, 185, 50, 0},
+    {C::kSys, ControlKind::PushButton, "Sys", 130, 105, 15, 15, kTabKey},
     {C::kPayoffDate, ControlKind::PushButton, "Payoff Date", 135, 130, 45, 15, WS_TABSTOP | WS_DISABLED},
     {C::kInterest, ControlKind::PushButton, "Interest", 5, 150, 35, 15, kTabKey},
     {C::kCreditCard, ControlKind::PushButton, "Credit Card", 85, 150, 45, 15, kTabKey},
+    {C::kLink, ControlKind::PushButton, "www.numbrix.example", 190, 155, 90, 10, kTabKey},
     {C::kExtraPaymts, ControlKind::PushButton, "Extra Paymts", 135, 150, 45, 15, WS_TABSTOP | WS_DISABLED},
     {C::kGoals, ControlKind::PushButton, "Goals", 45, 150, 35, 15, kTabKey},
 };

@@ -3,6 +3,7 @@
 
 #include "platform/Resources.h"
 
+extern const DialogTemplate kAboutTemplate;       // 100
 extern const DialogTemplate kCalculatorTemplate;  // 102
 extern const DialogTemplate kBoltHoleTemplate;    // 133
 extern const DialogTemplate kTrigTemplate;        // 134
@@ -17,6 +18,7 @@ extern const DialogTemplate kPayoffTemplate;      // 176
 namespace {
 
 const DialogTemplate* const kTemplates[] = {
+    &kAboutTemplate,
     &kCalculatorTemplate,
     &kBoltHoleTemplate,
     &kTrigTemplate,

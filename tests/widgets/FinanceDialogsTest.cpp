@@ -437,10 +437,9 @@ INSTANTIATE_TEST_SUITE_P(Finance, FinanceOpenings, ::testing::ValuesIn(kOpenings
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The final payment's field is two lines tall so that "you owe ... after 20
-// years" shows whole, wrapped at a blank as a plain static wraps its text.
-// Disabled: the frame's statics do not wrap yet, so the last word is cut
+// years" shows whole, wrapped at a blank as a plain static wraps its text
 // (176 pixels of text in a field 173 wide, at the offscreen default font).
-TEST(FinanceCreditCard, DISABLED_TheFinalPaymentFieldShowsTheWholeOwedText)
+TEST(FinanceCreditCard, TheFinalPaymentFieldShowsTheWholeOwedText)
 {
     CCreditCardDlg dlg;
     CString stored;

@@ -7,6 +7,7 @@
 
 #include <QCalendarWidget>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -146,6 +147,14 @@ QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
     }
     label->setAlignment(StaticAlignment(c));
     label->setTextFormat(Qt::PlainText);
+    // A static text wraps at blanks, as it does on Windows, when its
+    // rectangle holds two lines or more (the credit card's final payment,
+    // "you owe ... after 20 years"). One-line labels never wrap: a word
+    // pushed onto a line that cannot show would vanish, while a line cut at
+    // the edge keeps most of it.
+    const PixelRect r = DialogRectToPixels(c.x, c.y, c.cx, c.cy, host->baseUnits);
+    if (c.kind == ControlKind::Static && r.height >= 2 * QFontMetrics(host->font()).lineSpacing())
+        label->setWordWrap(true);
     if (Has(c, SS_SUNKEN))
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     else if (Has(c, WS_BORDER))
@@ -187,12 +196,13 @@ QWidget* CreateMonthCalendar(const ControlTemplate& c, DialogWindow* host)
     return frame;
 }
 
-// A framed, empty area standing where a control that is not built yet goes.
+// A framed area that a control made later fills: the animation control's
+// placeholder. It takes the focus when the template gives it a tab stop.
 QWidget* CreatePlaceholder(const ControlTemplate& c, DialogWindow* host)
 {
     auto* frame = new QFrame(host);
     frame->setFrameStyle((Has(c, WS_EX_CLIENTEDGE) ? QFrame::Panel | QFrame::Sunken : QFrame::Box | QFrame::Plain));
-    frame->setFocusPolicy(Qt::NoFocus);
+    frame->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::TabFocus : Qt::NoFocus);
     return frame;
 }
 
