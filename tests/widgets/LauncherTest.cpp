@@ -25,6 +25,12 @@ const Launcher kLaunchers[] = {
     {CCalcDlg::kTrigUtil, "Trig Util.", "Trig Calculator Dialog"},
     {CCalcDlg::kBoltHole, nullptr, "Bolt Hole Dialog"},
     {CCalcDlg::kPhotoSizing, "Photo Sizing", "Photo Sizing"},
+    {CCalcDlg::kLoans, "Loans", "Loan Calculator"},
+    {CCalcDlg::kSavings, "Savings", "Savings Interest Calculator"},
+    {CCalcDlg::kInterest, "Interest", "Compounded Interest"},
+    {CCalcDlg::kCreditCard, "Credit Card", "Credit Card Payment Planner"},
+    {CCalcDlg::kGoals, "Goals", "Reach a Financial Goal"},
+    {CCalcDlg::kEarlyPayoff, "Early Payoff", "Payoff a Loan Early"},
 };
 
 void PrintTo(const Launcher& launcher, std::ostream* os)

@@ -11,6 +11,13 @@
 #include "utilities/engineering/BoltHoleDlg.h"
 #include "utilities/engineering/PhotoSizeDlg.h"
 #include "utilities/engineering/TrigDlg.h"
+#include "utilities/finance/AccruedDlg.h"
+#include "utilities/finance/CreditCardDlg.h"
+#include "utilities/finance/GoalDlg.h"
+#include "utilities/finance/LoanDlg.h"
+#include "utilities/finance/PayoffDlg.h"
+#include "utilities/finance/SavingsDlg.h"
+#include "calc/AboutDlg.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -48,8 +55,8 @@ struct UtilityDialog {
     QSize picture;                             // as shown; QSize() for none
     Esc esc;
     int enterCommand;               // the compute button Enter stands for, or IDOK: Enter is Done
-    std::vector<UserStep> use;      // changes what shows and leaves every field fit for Done
-    std::vector<Refusal> refusals;  // the first also serves Esc and the close box
+    std::vector<UserStep> use;      // changes what shows and leaves every field fit for Done; none: nothing to use
+    std::vector<Refusal> refusals;  // the first also serves Esc and the close box; none: nothing to refuse
 };
 
 template <class Dialog>
@@ -61,6 +68,13 @@ std::unique_ptr<CDialog> Make()
 using Trig = CTrigDlg;
 using Bolt = CBoltHoleDlg;
 using Photo = CPhotoSizeDlg;
+using Loan = CLoanDlg;
+using Savings = CSavingsDlg;
+using Accrued = CAccruedDlg;
+using Card = CCreditCardDlg;
+using Goal = CGoalDlg;
+using Payoff = CPayoffDlg;
+using About = CAboutDlg;
 
 const char* const kNumber = "Please enter a number.";
 const char* const kInteger = "Please enter an integer.";
@@ -135,6 +149,123 @@ const UtilityDialog kDialogs[] = {
             {Photo::kHeightEdit, "x", kNumber, By::DoneButton, {{Photo::kWidthEdit, "y"}}},
             {Photo::kWidthEdit, "12abc", kNumber, By::EnterKey},
         },
+    },
+    {
+        .name = "Loan",
+        .make = &Make<CLoanDlg>,
+        .caption = "Loan Calculator",
+        .startingTexts = {{Loan::kAmount, "0"}, {Loan::kApr, "0"}, {Loan::kTerm, "0"}, {Loan::kPrincipal, "0"},
+                          {Loan::kInterest, "0"}, {Loan::kTotal, "0"}, {Loan::kPayment, "0"}, {IDOK, "Done"}},
+        .startingChecks = {{Loan::kYears, true}, {Loan::kMonths, false}},
+        .picture = QSize(),
+        .esc = Esc::Done,
+        .enterCommand = Loan::kCalcIt,
+        .use = {{Loan::kAmount, "10000"}, {Loan::kApr, "6"}, {Loan::kTerm, "5"}, {Loan::kCalcIt}},
+        .refusals = {
+            {Loan::kApr, "101", "Please enter a number between 0 and 100."},
+            {Loan::kAmount, "1000000", "Please enter a number between 0 and 999999.99.", By::EscKey},
+            {Loan::kTerm, "", kNumber},
+        },
+    },
+    {
+        .name = "Savings",
+        .make = &Make<CSavingsDlg>,
+        .caption = "Savings Interest Calculator",
+        .startingTexts = {{Savings::kBalance, "0"}, {Savings::kApr, "0"}, {Savings::kMonths, "0"},
+                          {Savings::kInterestEarned, "0"}, {Savings::kEndBalance, "0"}, {IDOK, "Done"}},
+        .startingChecks = {{Savings::kQuarterly, true}, {Savings::kMonthly, false}, {Savings::kYearly, false},
+                           {Savings::kSixMonths, false}},
+        .picture = QSize(),
+        .esc = Esc::Done,
+        .enterCommand = Savings::kCalcIt,
+        .use = {{Savings::kBalance, "1000"}, {Savings::kApr, "12"}, {Savings::kMonths, "12"}, {Savings::kMonthly},
+                {Savings::kCalcIt}},
+        .refusals = {
+            // A count that Calc It takes (as 12) still blocks closing.
+            {Savings::kMonths, "12.5", kInteger, By::EscKey},
+            {Savings::kApr, "10000", "Please enter a number between 0 and 9999."},
+        },
+    },
+    {
+        .name = "Accrued",
+        .make = &Make<CAccruedDlg>,
+        .caption = "Compounded Interest",
+        .startingTexts = {{Accrued::kPayment, "0"}, {Accrued::kApr, "0"}, {Accrued::kTerm, "0"},
+                          {Accrued::kAccrued, "0"}, {IDOK, "Done"}},
+        .startingChecks = {{Accrued::kWeek, false}, {Accrued::kMonth, true}, {Accrued::kYears, true},
+                           {Accrued::kMonths, false}},
+        .picture = QSize(),
+        .esc = Esc::Done,
+        .enterCommand = Accrued::kCalcIt,
+        .use = {{Accrued::kPayment, "100"}, {Accrued::kApr, "12"}, {Accrued::kTerm, "1"}, {Accrued::kWeek},
+                {Accrued::kCalcIt}},
+        .refusals = {
+            {Accrued::kPayment, "10000", "Please enter a number between 0 and 9999.99."},
+            {Accrued::kTerm, "100000", "Please enter an integer between 0 and 99999.", By::EscKey},
+        },
+    },
+    {
+        .name = "CreditCard",
+        .make = &Make<CCreditCardDlg>,
+        .caption = "Credit Card Payment Planner",
+        .startingTexts = {{Card::kBalance, "0"}, {Card::kApr, "0"}, {Card::kPayment, "0"}, {Card::kPayoffTime, "n/a"},
+                          {Card::kFinalPayment, "n/a"}, {Card::kTotalPayment, "0"}, {IDOK, "Done"}},
+        .startingChecks = {},
+        .picture = QSize(),
+        .esc = Esc::Done,
+        .enterCommand = Card::kCalcIt,
+        .use = {{Card::kBalance, "1000"}, {Card::kApr, "18"}, {Card::kPayment, "50"}, {Card::kCalcIt}},
+        .refusals = {
+            // Above the limit: Calc It computes with it, Done refuses it.
+            {Card::kPayment, "100000", "Please enter a number between 0 and 99999.99.", By::EscKey},
+            {Card::kBalance, "abc", kNumber},
+        },
+    },
+    {
+        .name = "Goal",
+        .make = &Make<CGoalDlg>,
+        .caption = "Reach a Financial Goal",
+        .startingTexts = {{Goal::kGoal, "0"}, {Goal::kTerm, "0"}, {Goal::kApr, "0"}, {Goal::kDeposit, "0"},
+                          {IDOK, "Done"}},
+        .startingChecks = {{Goal::kYears, true}, {Goal::kMonths, false}},
+        .picture = QSize(),
+        .esc = Esc::Done,
+        .enterCommand = Goal::kCalcIt,
+        .use = {{Goal::kGoal, "10000"}, {Goal::kTerm, "5"}, {Goal::kApr, "6"}, {Goal::kMonths}, {Goal::kCalcIt}},
+        .refusals = {
+            {Goal::kTerm, "32001", "Please enter an integer between 0 and 32000."},
+            {Goal::kTerm, "2.5", kInteger, By::EscKey},
+        },
+    },
+    {
+        .name = "Payoff",
+        .make = &Make<CPayoffDlg>,
+        .caption = "Payoff a Loan Early",
+        .startingTexts = {{Payoff::kPayment, "0"}, {Payoff::kPaymentsMade, "0"}, {Payoff::kTotalPayments, "0"},
+                          {Payoff::kApr, "0"}, {Payoff::kPayoff, "0"}, {IDOK, "Done"}},
+        .startingChecks = {{Payoff::kMonths, true}, {Payoff::kYears, false}},
+        .picture = QSize(),
+        .esc = Esc::Done,
+        .enterCommand = Payoff::kCalcIt,
+        .use = {{Payoff::kPayment, "500"}, {Payoff::kTotalPayments, "360"}, {Payoff::kApr, "7"}, {Payoff::kYears},
+                {Payoff::kCalcIt}},
+        .refusals = {
+            {Payoff::kPaymentsMade, "", kInteger},
+            {Payoff::kApr, "100000", "Please enter a number between 0 and 99999.99.", By::EscKey},
+        },
+    },
+    {
+        // Its two figures are this machine's: tested in the window's own tests.
+        .name = "About",
+        .make = &Make<CAboutDlg>,
+        .caption = "About Orvel Calc",
+        .startingTexts = {{IDOK, "OK"}},
+        .startingChecks = {},
+        .picture = QSize(32, 32),
+        .esc = Esc::Cancel,
+        .enterCommand = IDOK,
+        .use = {},
+        .refusals = {},
     },
 };
 
@@ -221,7 +352,6 @@ TEST_P(UtilityDialogContract, OpensWithItsCaptionStartingTextsAndPicture)
 TEST_P(UtilityDialogContract, EscIsDoneOrCancelAsItsTableSays)
 {
     const UtilityDialog& row = GetParam();
-    ASSERT_FALSE(row.refusals.empty());
     {
         SCOPED_TRACE("every field as it starts");
         const auto dlg = row.make();
@@ -236,7 +366,7 @@ TEST_P(UtilityDialogContract, EscIsDoneOrCancelAsItsTableSays)
         EXPECT_FALSE(box.shown);
         EXPECT_EQ(dlg->GetSafeHwnd(), nullptr);
     }
-    {
+    if (!row.refusals.empty()) {
         SCOPED_TRACE("with a field Done refuses");
         const auto dlg = row.make();
         MessageBoxAnswerer box;
@@ -292,13 +422,13 @@ TEST_P(UtilityDialogContract, EnterComputesOrIsDoneAsItsTableSays)
 TEST_P(UtilityDialogContract, CloseBoxAndAltF4CloseWithoutValidation)
 {
     const UtilityDialog& row = GetParam();
-    ASSERT_FALSE(row.refusals.empty());
     for (const bool altF4 : {false, true}) {
         SCOPED_TRACE(altF4 ? "Alt+F4" : "close box");
         const auto dlg = row.make();
         MessageBoxAnswerer box;
         const int result = RunModal(*dlg, [&] {
-            TypeRefused(*dlg, row.refusals.front());
+            if (!row.refusals.empty())
+                TypeRefused(*dlg, row.refusals.front());
             box.Arm();
             if (altF4)
                 Press(*dlg, Qt::Key_F4, Qt::AltModifier);
@@ -322,7 +452,9 @@ TEST_P(UtilityDialogContract, SecondOpeningStartsAfresh)
     });
     ASSERT_EQ(firstResult, IDOK);
     EXPECT_EQ(first->GetSafeHwnd(), nullptr);
-    EXPECT_NE(used, AsTexts(row.startingTexts)) << "the use changed nothing to see";
+    if (!row.use.empty()) {
+        EXPECT_NE(used, AsTexts(row.startingTexts)) << "the use changed nothing to see";
+    }
 
     const auto second = row.make();
     std::map<int, CString> opening;
