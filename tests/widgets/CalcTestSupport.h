@@ -5,6 +5,7 @@
 
 #include "ModalTestSupport.h"
 
+#include "app/CalcApp.h"
 #include "calc/CalcDlg.h"
 #include "platform/WinApp.h"
 
@@ -14,9 +15,11 @@
 
 #include <gtest/gtest.h>
 
-// Records the main window and never asks the test run to quit when that
-// window goes (the program's own object ends the event loop then).
-class QuietApp : public CWinApp {
+// The program's application object (its message map sends ID_HELP to the
+// user guide) that records the main window and never asks the test run to
+// quit when that window goes (the program's own object ends the event loop
+// then). Its InitInstance never runs.
+class QuietApp : public CCalcApp {
 public:
     void OnMainWindowDestroyed() override {}
 };
