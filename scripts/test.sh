@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs what is missing, builds the program twice (plain, and with
 # AddressSanitizer + UndefinedBehaviorSanitizer) and runs every test in both
-# builds on Qt's offscreen platform inside a private D-Bus session. Ends with
-# one line counting the tests that passed and failed.
+# builds on Qt's offscreen platform inside a private D-Bus session, then
+# fuzzes the banner clip reader for a minute. Ends with one line counting
+# the tests that passed and failed.
 set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" || exit 1
@@ -47,6 +48,17 @@ for config in plain sanitize; do
     [ "$bad" -eq 0 ] || status=1
 done
 
+# The banner files come from the current directory: the clip reader is
+# fuzzed for a minute on every run, and that run counts as one test.
+echo "=== fuzzing the clip reader for 60 s"
+if NUMBRIX_FUZZ_BUILD="$out/fuzz" "$here/fuzz/run.sh" 60; then
+    passed=$((passed + 1))
+else
+    echo "=== fuzzing FAILED"
+    failed=$((failed + 1))
+    status=1
+fi
+
 total=$((passed + failed))
 if [ "$total" -gt 0 ]; then
     percent=$((passed * 100 / total))
@@ -54,5 +66,5 @@ else
     percent=0
     status=1
 fi
-echo "$percent% tests passed, $failed tests failed out of $total (plain and sanitizer builds together)"
+echo "$percent% tests passed, $failed tests failed out of $total (plain and sanitizer builds and the fuzz run together)"
 exit $status
