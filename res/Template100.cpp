@@ -2,14 +2,15 @@
 // calculator window rather than centred over it.
 
 #include "calc/AboutDlg.h"
+#include "res/UtilityStyles.h"
 
 namespace {
 
 using C = CAboutDlg;
+using utility_styles::kDialogStyle;
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kLabel = SS_LEFT;
-constexpr DWORD kFigure = SS_LEFT | SS_SUNKEN;
+constexpr DWORD kFigure = utility_styles::kResult;
 
 const ControlTemplate kControls[] = {
     // id             kind                        caption                               x    y    cx   cy  style

@@ -2,13 +2,12 @@
 // generated lines; the hidden edit under it holds the same list for Copy.
 
 #include "utilities/engineering/BoltHoleDlg.h"
+#include "res/UtilityStyles.h"
 
 namespace {
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr DWORD kButton = WS_TABSTOP;
-constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
+using namespace utility_styles;
+
 constexpr DWORD kSpacingDisplay = SS_LEFT | WS_BORDER;
 constexpr DWORD kListDisplay = SS_LEFT | WS_BORDER | SS_SUNKEN;
 constexpr DWORD kHiddenList = WS_HIDDEN_CONTROL | WS_BORDER | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL |

@@ -2,13 +2,12 @@
 // edits so that each edit lies next to the part of the triangle it measures.
 
 #include "utilities/engineering/TrigDlg.h"
+#include "res/UtilityStyles.h"
 
 namespace {
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr DWORD kButton = WS_TABSTOP;
-constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
+using namespace utility_styles;
+
 // The result line shows text and takes no input.
 constexpr DWORD kResultLine = WS_BORDER | WS_DISABLED | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
 

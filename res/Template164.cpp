@@ -3,27 +3,21 @@
 // the rate and the months; the two results sit in the "Interest Earned" box.
 
 #include "utilities/finance/SavingsDlg.h"
+#include "res/UtilityStyles.h"
 
 namespace {
 
-using D = CSavingsDlg;
+using namespace utility_styles;
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr DWORD kButton = WS_TABSTOP;
-constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
-// Each compounding button is a group of one and no tab stop; the dialog
-// keeps the four exclusive itself.
-constexpr DWORD kChoice = WS_GROUP;
-constexpr DWORD kResult = SS_LEFT | SS_SUNKEN;
+using D = CSavingsDlg;
 
 const ControlTemplate kControls[] = {
     // id    kind                         caption                        x    y    cx   cy  style
     {D::kBalance, ControlKind::Edit, "", 70, 5, 65, 15, kEdit},
-    {D::kQuarterly, ControlKind::RadioButton, "Quarterly", 50, 20, 44, 10, kChoice},
-    {D::kMonthly, ControlKind::RadioButton, "Monthly", 50, 30, 41, 10, kChoice},
-    {D::kYearly, ControlKind::RadioButton, "Yearly", 95, 20, 35, 10, kChoice},
-    {D::kSixMonths, ControlKind::RadioButton, "6 Months", 95, 30, 45, 10, kChoice},
+    {D::kQuarterly, ControlKind::RadioButton, "Quarterly", 50, 20, 44, 10, kUnit},
+    {D::kMonthly, ControlKind::RadioButton, "Monthly", 50, 30, 41, 10, kUnit},
+    {D::kYearly, ControlKind::RadioButton, "Yearly", 95, 20, 35, 10, kUnit},
+    {D::kSixMonths, ControlKind::RadioButton, "6 Months", 95, 30, 45, 10, kUnit},
     {D::kApr, ControlKind::Edit, "", 75, 45, 45, 15, kEdit},
     {D::kMonths, ControlKind::Edit, "", 50, 65, 45, 15, kEdit},
     {D::kInterestEarned, ControlKind::Static, "0", 95, 95, 80, 15, kResult},

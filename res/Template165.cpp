@@ -3,15 +3,11 @@
 // with its pair of unit buttons.
 
 #include "utilities/engineering/PhotoSizeDlg.h"
+#include "res/UtilityStyles.h"
 
 namespace {
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr DWORD kButton = WS_TABSTOP;
-constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-// Every unit button is a group of one and no tab stop; the dialog keeps each
-// pair exclusive itself.
-constexpr DWORD kUnit = WS_GROUP;
+using namespace utility_styles;
 
 const ControlTemplate kControls[] = {
     // id    kind                        caption    x    y    cx  cy  style

@@ -3,20 +3,17 @@
 // its Years/Months pair, and the result in the "Accrued Amount" box.
 
 #include "utilities/finance/AccruedDlg.h"
+#include "res/UtilityStyles.h"
 
 namespace {
 
+using namespace utility_styles;
+
 using D = CAccruedDlg;
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr DWORD kButton = WS_TABSTOP;
-constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
 // Every radio button is a group of one; the dialog keeps each pair
 // exclusive itself. The payment's pair are tab stops, the term's are not.
 constexpr DWORD kPeriod = WS_GROUP | WS_TABSTOP;
-constexpr DWORD kUnit = WS_GROUP;
-constexpr DWORD kResult = SS_LEFT | SS_SUNKEN;
 
 const ControlTemplate kControls[] = {
     // id    kind                         caption                x    y    cx   cy  style

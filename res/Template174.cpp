@@ -3,16 +3,13 @@
 // the final payment's field is two lines tall for the "you owe" text.
 
 #include "utilities/finance/CreditCardDlg.h"
+#include "res/UtilityStyles.h"
 
 namespace {
 
-using D = CCreditCardDlg;
+using namespace utility_styles;
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr DWORD kButton = WS_TABSTOP;
-constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
-constexpr DWORD kResult = SS_LEFT | SS_SUNKEN;
+using D = CCreditCardDlg;
 
 const ControlTemplate kControls[] = {
     // id    kind                         caption                                              x    y    cx   cy  style

@@ -3,19 +3,13 @@
 // deposit in the framed line below.
 
 #include "utilities/finance/GoalDlg.h"
+#include "res/UtilityStyles.h"
 
 namespace {
 
-using D = CGoalDlg;
+using namespace utility_styles;
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr DWORD kButton = WS_TABSTOP;
-constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
-// Each unit button is a group of one and no tab stop; the dialog keeps the
-// pair exclusive itself.
-constexpr DWORD kUnit = WS_GROUP;
-constexpr DWORD kResult = SS_LEFT | SS_SUNKEN;
+using D = CGoalDlg;
 
 const ControlTemplate kControls[] = {
     // id    kind                         caption                                  x    y    cx   cy  style

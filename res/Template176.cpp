@@ -3,19 +3,13 @@
 // opening; the payoff amount sits in the framed line at the bottom.
 
 #include "utilities/finance/PayoffDlg.h"
+#include "res/UtilityStyles.h"
 
 namespace {
 
-using D = CPayoffDlg;
+using namespace utility_styles;
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr DWORD kButton = WS_TABSTOP;
-constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
-// Each unit button is a group of one and no tab stop; the dialog keeps the
-// pair exclusive itself.
-constexpr DWORD kUnit = WS_GROUP;
-constexpr DWORD kResult = SS_LEFT | SS_SUNKEN;
+using D = CPayoffDlg;
 
 const ControlTemplate kControls[] = {
     // id    kind                         caption                                  x    y    cx   cy  style
