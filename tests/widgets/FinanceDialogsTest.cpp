@@ -32,12 +32,6 @@ using Card = CCreditCardDlg;
 using Goal = CGoalDlg;
 using Payoff = CPayoffDlg;
 
-template <class Dialog>
-std::unique_ptr<CDialog> Make()
-{
-    return std::make_unique<Dialog>();
-}
-
 // A member of the dialog, read after the dialog has closed.
 using MemberReader = std::function<double(const CDialog&)>;
 
@@ -45,14 +39,6 @@ template <class Dialog, class T>
 MemberReader Member(T Dialog::*member)
 {
     return [member](const CDialog& dlg) { return static_cast<double>(static_cast<const Dialog&>(dlg).*member); };
-}
-
-std::map<int, CString> AsTexts(const std::map<int, const char*>& texts)
-{
-    std::map<int, CString> result;
-    for (const auto& [id, text] : texts)
-        result[id] = text;
-    return result;
 }
 
 enum class Compute { CalcItButton, EnterKey };
@@ -388,14 +374,6 @@ const Opening kOpenings[] = {
 void PrintTo(const Opening& row, std::ostream* os)
 {
     *os << row.name;
-}
-
-std::map<int, bool> ChecksOf(const CDialog& dlg, const std::map<int, bool>& ids)
-{
-    std::map<int, bool> checks;
-    for (const auto& [id, unused] : ids)
-        checks[id] = Checked(dlg, id);
-    return checks;
 }
 
 class FinanceOpenings : public ::testing::TestWithParam<Opening> {};

@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -152,4 +154,37 @@ inline void Press(const CDialog& dlg, Qt::Key key, Qt::KeyboardModifiers modifie
 {
     QWidget* target = dlg.Widget()->focusWidget() != nullptr ? dlg.Widget()->focusWidget() : dlg.Widget();
     QTest::keyClick(target, key, modifiers);
+}
+
+// A fresh dialog of class `Dialog`, for tables of dialogs.
+template <class Dialog>
+std::unique_ptr<CDialog> Make()
+{
+    return std::make_unique<Dialog>();
+}
+
+// The texts of `ids`, by id; a missing control reads as such.
+inline std::map<int, CString> TextsOf(const CDialog& dlg, const std::map<int, const char*>& ids)
+{
+    std::map<int, CString> texts;
+    for (const auto& [id, unused] : ids)
+        texts[id] = Control(dlg, id) != nullptr ? dlg.GetDlgItemText(id) : CString("(no control)");
+    return texts;
+}
+
+inline std::map<int, CString> AsTexts(const std::map<int, const char*>& texts)
+{
+    std::map<int, CString> result;
+    for (const auto& [id, text] : texts)
+        result[id] = text;
+    return result;
+}
+
+// Whether each of the buttons `ids` is checked, by id.
+inline std::map<int, bool> ChecksOf(const CDialog& dlg, const std::map<int, bool>& ids)
+{
+    std::map<int, bool> checks;
+    for (const auto& [id, unused] : ids)
+        checks[id] = Checked(dlg, id);
+    return checks;
 }

@@ -59,12 +59,6 @@ struct UtilityDialog {
     std::vector<Refusal> refusals;  // the first also serves Esc and the close box; none: nothing to refuse
 };
 
-template <class Dialog>
-std::unique_ptr<CDialog> Make()
-{
-    return std::make_unique<Dialog>();
-}
-
 using Trig = CTrigDlg;
 using Bolt = CBoltHoleDlg;
 using Photo = CPhotoSizeDlg;
@@ -272,31 +266,6 @@ const UtilityDialog kDialogs[] = {
 void PrintTo(const UtilityDialog& dialog, std::ostream* os)
 {
     *os << dialog.name;
-}
-
-// The texts of `ids`, by id; a missing control reads as such.
-std::map<int, CString> TextsOf(const CDialog& dlg, const std::map<int, const char*>& ids)
-{
-    std::map<int, CString> texts;
-    for (const auto& [id, unused] : ids)
-        texts[id] = Control(dlg, id) != nullptr ? dlg.GetDlgItemText(id) : CString("(no control)");
-    return texts;
-}
-
-std::map<int, CString> AsTexts(const std::map<int, const char*>& texts)
-{
-    std::map<int, CString> result;
-    for (const auto& [id, text] : texts)
-        result[id] = text;
-    return result;
-}
-
-std::map<int, bool> ChecksOf(const CDialog& dlg, const std::map<int, bool>& ids)
-{
-    std::map<int, bool> checks;
-    for (const auto& [id, unused] : ids)
-        checks[id] = Checked(dlg, id);
-    return checks;
 }
 
 // The size of the picture the dialog shows; QSize() for none.
