@@ -365,7 +365,7 @@ TEST_F(CalcFurniture, F1OpensTheUserGuideOrSaysItIsMissing)
     EXPECT_EQ(files.urls.size(), 1u);
 }
 
-TEST_F(CalcFurniture, CalendarShowsTheCurrentMonthWithIsoWeeksAndTakesTheFocusByTab)
+TEST_F(CalcFurniture, CalendarShowsTheCurrentMonthWithIsoWeeksAndTheCalendarAndBannerAreTabStops)
 {
     auto* calendar = Control(CCalcDlg::kCalendar)->findChild<QCalendarWidget*>();
     ASSERT_NE(calendar, nullptr);
@@ -383,6 +383,10 @@ TEST_F(CalcFurniture, CalendarShowsTheCurrentMonthWithIsoWeeksAndTakesTheFocusBy
     // Keys still work the calculator while it has the focus.
     TypeText("7");
     EXPECT_EQ(Display(), "7.");
+    // The banner's placeholder is the next tab stop.
+    Control(CCalcDlg::kCalendar)->setFocus();
+    Type(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Control(CCalcDlg::kAnimation));
 }
 
 }  // namespace
