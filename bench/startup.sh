@@ -1,43 +1,157 @@
 #!/bin/sh
-# Start-up benchmark: median time from exec to the calculator window mapped
-# on a virtual X display (Xvfb), over RUNS runs after one warm-up, and the
-# resident memory one second after the window appeared.
+# Start-up benchmark: time from exec to the first window mapped on a virtual
+# X display (Xvfb), and resident memory one second after the map, for three
+# programs measured in the same run:
+#   numbrix  the calculator (BUILD_DIR/numbrix-calc)
+#   bare     a bare Qt Widgets window of the calculator window's size, one
+#            QLabel (BUILD_DIR/bare-window, bench/bare_window.cpp): Qt's floor
+#   gtk      galculator, the lightest GTK calculator Debian has (installed
+#            here with apt-get when it is missing)
+# One warm-up run of each, then RUNS rounds; each round runs the three in
+# turn, so a busy machine weighs on all three alike. Prints every run, the
+# medians, and the ratios numbrix/gtk (target <= 0.5) and numbrix/bare
+# (target <= 1.4).
+#
 # Usage: bench/startup.sh [BUILD_DIR] [RUNS]
+#        STARTUP_BUS=none bench/startup.sh ...   (no session bus at all)
+# Build: scripts/build.sh build-perf -DNUMBRIX_BENCHMARKS=ON -DNUMBRIX_TESTS=OFF
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build}" && pwd)
 runs=${2:-10}
-[ -x "$build/map-watch" ] && [ -x "$build/numbrix-calc" ] || {
-    echo "build first: scripts/build.sh $build" >&2
-    exit 1
+for tool in map-watch bare-window numbrix-calc; do
+    [ -x "$build/$tool" ] || {
+        echo "$build/$tool is missing: scripts/build.sh $build -DNUMBRIX_BENCHMARKS=ON" >&2
+        exit 1
+    }
+done
+
+if ! command -v galculator >/dev/null 2>&1; then
+    if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+    echo "installing galculator (the GTK calculator measured beside ours)"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends galculator >/dev/null
+fi
+
+work=$(mktemp -d)
+xvfb=""
+bus=""
+cleanup() {
+    set +e
+    [ -n "$bus" ] && kill "$bus" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# Xvfb picks a free display itself and writes its number to the pipe. It
+# keeps its state when the last client leaves (-noreset), as a desktop's X
+# server does: GTK keeps the visuals it chose in a root window property and
+# would otherwise load the GL stack again at every start.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+read -r number <"$work/display"
+export DISPLAY=":$number"
+tries=0
+until xdpyinfo >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ $tries -le 100 ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+    sleep 0.1
+done
+
+# The same environment for all three: a session bus of their own, as on a
+# desktop (STARTUP_BUS=none: an address where no bus listens, so that no
+# program connects to one, nor autolaunches one through the X display), no
+# accessibility bus (GTK would start one), fresh configuration and data
+# directories, an empty current directory.
+unset QT_QPA_PLATFORM
+if [ "${STARTUP_BUS:-private}" = none ]; then
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
+else
+    dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus.address" 4>"$work/bus.pid"
+    bus=$(cat "$work/bus.pid")
+    DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus.address")
+    export DBUS_SESSION_BUS_ADDRESS
+fi
+export NO_AT_BRIDGE=1
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+mkdir -p "$work/cwd" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+cd "$work/cwd"
+
+# The calculator window's size, for the bare window.
+"$build/numbrix-calc" >/dev/null 2>&1 &
+calc=$!
+size=""
+tries=0
+while [ -z "$size" ] && [ $tries -lt 100 ]; do
+    sleep 0.1
+    size=$(xwininfo -root -tree 2>/dev/null | sed -n 's/.*("numbrix-calc" "[^"]*")  *\([0-9]*\)x\([0-9]*\)+.*/\1 \2/p' | head -n 1)
+    tries=$((tries + 1))
+done
+kill "$calc" 2>/dev/null || true
+wait "$calc" 2>/dev/null || true
+[ -n "$size" ] || { echo "the calculator window did not appear" >&2; exit 1; }
+# shellcheck disable=SC2086
+set -- $size
+width=$1
+height=$2
+
+measure() {  # NAME PROGRAM [ARGS...]: one line "NAME map_ms=... rss_kb=..."
+    name=$1
+    shift
+    attempt=0
+    while [ $attempt -lt 3 ]; do
+        if line=$("$build/map-watch" "$@" 2>>"$work/stderr"); then
+            echo "$name $line"
+            return 0
+        fi
+        attempt=$((attempt + 1))
+    done
+    echo "$name: map-watch failed three times" >&2
+    return 1
+}
+round() {
+    measure numbrix "$build/numbrix-calc"
+    measure bare "$build/bare-window" "$width" "$height"
+    measure gtk galculator
 }
 
-number=120
-while [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-export DISPLAY=":$number"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
-
-# No session bus and no leftovers from the caller's environment.
-unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
-work=$(mktemp -d)
-cd "$work"
-
-"$build/map-watch" "$build/numbrix-calc" >/dev/null  # warm-up
+round >/dev/null  # warm-up: the page cache, font caches
 i=0
 while [ $i -lt "$runs" ]; do
-    "$build/map-watch" "$build/numbrix-calc"
+    round
     i=$((i + 1))
 done >"$work/results"
 
-echo "runs: $runs (after one warm-up), display $DISPLAY"
-sort -t= -k2 -n "$work/results" | sed 's/^/  /'
-awk -F'[= ]' '{ print $2 }' "$work/results" | sort -n | awk '
-    { v[NR] = $1 }
-    END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "median map_ms=%.1f\n", m }'
-awk -F'[= ]' '{ print $4 }' "$work/results" | sort -n | awk '
-    { v[NR] = $1 }
-    END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "median rss_kb=%d\n", m }'
-rm -rf "$work"
+echo "startup: $runs rounds after one warm-up, display $DISPLAY, window ${width}x${height}," \
+    "session bus: ${STARTUP_BUS:-private}, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+for name in numbrix bare gtk; do
+    printf '  %-8s map_ms:' "$name"
+    grep "^$name " "$work/results" | sed 's/.*map_ms=\([0-9.]*\).*/\1/' | sort -n | tr '\n' ' '
+    echo
+done
+awk '
+    function median(list, n,    a, i, j, t) {
+        n = split(list, a, " ")
+        for (i = 2; i <= n; i++) {  # insertion sort, n is small
+            t = a[i]
+            for (j = i - 1; j >= 1 && a[j] > t; j--) a[j + 1] = a[j]
+            a[j + 1] = t
+        }
+        return (n % 2) ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }
+    {
+        split($2, m, "="); split($3, r, "=")
+        ms[$1] = ms[$1] " " m[2]; kb[$1] = kb[$1] " " r[2]
+    }
+    END {
+        for (k = 1; k <= 3; k++) {
+            name = (k == 1) ? "numbrix" : (k == 2) ? "bare" : "gtk"
+            med[name] = median(ms[name])
+            printf "median %-8s map_ms=%.1f rss_kb=%d\n", name, med[name], median(kb[name])
+        }
+        printf "ratio numbrix/gtk=%.2f (target <= 0.5)\n", med["numbrix"] / med["gtk"]
+        printf "ratio numbrix/bare=%.2f (target <= 1.4)\n", med["numbrix"] / med["bare"]
+    }' "$work/results"
