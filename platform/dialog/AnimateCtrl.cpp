@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
@@ -19,7 +20,10 @@ class AnimationWidget : public QWidget {
 public:
     AnimationWidget(CAnimateCtrl* owner, DWORD style, QWidget* parent) : QWidget(parent), m_owner(owner), m_style(style)
     {
-        setAttribute(Qt::WA_OpaquePaintEvent, false);
+        // Without the transparent style the control paints every pixel
+        // itself (the window's colour around the frame), so nothing behind
+        // it repaints with each frame.
+        setAttribute(Qt::WA_OpaquePaintEvent, !(style & ACS_TRANSPARENT));
         m_timer.setTimerType(Qt::CoarseTimer);
         QObject::connect(&m_timer, &QTimer::timeout, this, [this] { Advance(); });
     }
@@ -74,19 +78,18 @@ public:
         Stop();
         m_clip.reset();
         m_image = QImage();
+        m_frame = {};
         update();
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
-        if (m_image.isNull())
-            return;
         QPainter painter(this);
-        QPoint at(0, 0);
-        if (m_style & ACS_CENTER)
-            at = QPoint((width() - m_image.width()) / 2, (height() - m_image.height()) / 2);
-        painter.drawImage(at, m_image);
+        if (!(m_style & ACS_TRANSPARENT))
+            painter.fillRect(event->rect(), palette().window());
+        if (!m_image.isNull())
+            painter.drawImage(ImageOrigin(), m_image);
     }
     void showEvent(QShowEvent*) override { UpdateTimer(); }
     void hideEvent(QHideEvent*) override { UpdateTimer(); }
@@ -117,24 +120,36 @@ private:
         ShowFrame(next);
     }
 
+    QPoint ImageOrigin() const
+    {
+        if (!(m_style & ACS_CENTER) || m_image.isNull())
+            return QPoint(0, 0);
+        return QPoint((width() - m_image.width()) / 2, (height() - m_image.height()) / 2);
+    }
+
     void ShowFrame(int index)
     {
-        AviClip::Frame frame;
-        if (!m_clip->DecodeFrame(index, frame, (m_style & ACS_TRANSPARENT) != 0)) {
+        // The frame's pixels are decoded into the same buffer each time;
+        // the image only looks at them, and is made anew when they move.
+        if (!m_clip->DecodeFrame(index, m_frame, (m_style & ACS_TRANSPARENT) != 0)) {
             // A frame that does not decode ends the play; the last good one stays.
+            m_image = m_image.copy();
             Stop();
             return;
         }
         m_current = index;
-        const QImage view(reinterpret_cast<const uchar*>(frame.pixels.data()), frame.width, frame.height,
-                          frame.width * 4, QImage::Format_ARGB32);
-        m_image = view.copy();  // owns its pixels; the frame's vector goes
-        update();
+        const auto* pixels = reinterpret_cast<const uchar*>(m_frame.pixels.data());
+        if (m_image.isNull() || m_image.constBits() != pixels || m_image.width() != m_frame.width ||
+            m_image.height() != m_frame.height)
+            m_image = QImage(pixels, m_frame.width, m_frame.height, m_frame.width * 4, QImage::Format_ARGB32);
+        // Only the clip's rectangle changes.
+        update(QRect(ImageOrigin(), m_image.size()));
     }
 
     CAnimateCtrl* m_owner;
     DWORD m_style;
     std::optional<AviClip> m_clip;
+    AviClip::Frame m_frame;
     QImage m_image;
     QTimer m_timer;
     int m_current = -1;

@@ -139,7 +139,7 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
 void CDialog::SetIcon(HICON icon, BOOL)
 {
     if (m_widget != nullptr && icon != nullptr)
-        m_widget->setWindowIcon(icon->icon);
+        m_widget->setWindowIcon(icon->windowIcon.isNull() ? icon->icon : icon->windowIcon);
 }
 
 CMenu* CDialog::GetSystemMenu(BOOL)

@@ -367,7 +367,12 @@ TEST_F(CalcFurniture, F1OpensTheUserGuideOrSaysItIsMissing)
 
 TEST_F(CalcFurniture, CalendarShowsTheCurrentMonthWithIsoWeeksAndTheCalendarAndBannerAreTabStops)
 {
-    auto* calendar = Control(CCalcDlg::kCalendar)->findChild<QCalendarWidget*>();
+    // The calendar is built right after its frame is first painted.
+    QCalendarWidget* calendar = nullptr;
+    for (int waited = 0; calendar == nullptr && waited < 2000; waited += 10) {
+        QTest::qWait(10);
+        calendar = Control(CCalcDlg::kCalendar)->findChild<QCalendarWidget*>();
+    }
     ASSERT_NE(calendar, nullptr);
     EXPECT_EQ(calendar->monthShown(), QDate::currentDate().month());
     EXPECT_EQ(calendar->yearShown(), QDate::currentDate().year());

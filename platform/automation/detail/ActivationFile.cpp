@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFile>
 #include <QSaveFile>
 
 #include <cstdlib>
@@ -83,6 +84,13 @@ bool WriteActivationFile(const std::string& progId, const std::string& clsid)
     if (!text)
         return false;
     const QString filePath = QString::fromStdString(*path);
+    // Every start writes the file; when it already says the same, leave it
+    // alone: a rewrite (and its sync to disk) would only delay the window.
+    if (QFile existing(filePath); existing.open(QIODevice::ReadOnly)) {
+        if (existing.size() == static_cast<qint64>(text->size()) &&
+            existing.readAll() == QByteArray(text->data(), static_cast<qsizetype>(text->size())))
+            return true;
+    }
     if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
         return false;
     QSaveFile file(filePath);

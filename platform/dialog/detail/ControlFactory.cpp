@@ -178,21 +178,56 @@ QWidget* CreateGroupBox(const ControlTemplate& c, DialogWindow* host)
 // (weeks begin on Monday), browsed with the widget's own buttons and keys.
 // WS_EX_CLIENTEDGE sinks it into the window. Nothing in the program
 // addresses it; it takes the focus as one tab stop.
+//
+// The calendar widget is the dearest control of all to build (its table,
+// menus and themed arrows cost more than the rest of the window together),
+// so its sunken frame comes with the window and the calendar itself right
+// after the frame is first painted: the window maps without waiting for it.
+class CalendarFrame : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QFrame::paintEvent(event);
+        if (!m_scheduled) {
+            m_scheduled = true;
+            QMetaObject::invokeMethod(this, [this] { BuildCalendar(); }, Qt::QueuedConnection);
+        }
+    }
+
+private:
+    void BuildCalendar()
+    {
+        auto* calendar = new QCalendarWidget(this);
+        calendar->setFirstDayOfWeek(Qt::Monday);
+        calendar->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+        calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+        calendar->setGridVisible(false);
+        auto* layout = new QHBoxLayout(this);
+        const int edge = frameWidth();
+        layout->setContentsMargins(edge, edge, edge, edge);
+        layout->addWidget(calendar);
+        const bool hadFocus = hasFocus();
+        // Made last, the calendar would come last in the tab order: it
+        // follows its frame there instead, and the frame hands it the focus.
+        QWidget::setTabOrder(this, calendar);
+        setFocusProxy(calendar);
+        calendar->show();
+        if (hadFocus)
+            calendar->setFocus();
+    }
+
+    bool m_scheduled = false;
+};
+
 QWidget* CreateMonthCalendar(const ControlTemplate& c, DialogWindow* host)
 {
-    auto* frame = new QFrame(host);
+    auto* frame = new CalendarFrame(host);
     if (Has(c, WS_EX_CLIENTEDGE))
         frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* calendar = new QCalendarWidget(frame);
-    calendar->setFirstDayOfWeek(Qt::Monday);
-    calendar->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
-    calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    calendar->setGridVisible(false);
-    auto* layout = new QHBoxLayout(frame);
-    layout->setContentsMargins(frame->frameWidth(), frame->frameWidth(), frame->frameWidth(), frame->frameWidth());
-    layout->addWidget(calendar);
     frame->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
-    frame->setFocusProxy(calendar);
     return frame;
 }
 

@@ -4,5 +4,6 @@
 #include <QIcon>
 
 struct IconResource {
-    QIcon icon;
+    QIcon icon;        // every size, for drawing
+    QIcon windowIcon;  // the sizes handed to the window manager
 };
