@@ -22,36 +22,44 @@ BOOL CCalcApp::InitInstance()
     // Qt's widgets draw their own three-dimensional look and host any
     // control, so there is no control container or 3-D drawing to enable.
 
-    // The session bus stands for OLE. A server run is useless without it;
-    // a user's run works on as a plain calculator, without automation.
-    const BOOL serverRun = RunEmbedded(m_arguments) || RunAutomated(m_arguments);
-    const BOOL automation = AfxOleInit();
-    if (!automation && serverRun) {
-        AfxMessageBox(kCannotStartAutomation, MB_OK);
-        return FALSE;
-    }
-
-    // Started by the bus for a client: offer the class factory and wait. No
+    // Started by the bus for a client: the session bus stands for OLE and
+    // the run is useless without it. Offer the class factory and wait: no
     // window, no registration, no running object; the client decides.
-    if (serverRun) {
+    if (RunEmbedded(m_arguments) || RunAutomated(m_arguments)) {
+        if (!AfxOleInit()) {
+            AfxMessageBox(kCannotStartAutomation, MB_OK);
+            return FALSE;
+        }
         COleObjectFactory::RegisterAll();
         return TRUE;
     }
 
-    // The registration points the bus at this copy of the program; whether
-    // it could be written does not matter to the user.
-    COleObjectFactory::UpdateRegistryAll(TRUE);
-
-    // The object belongs to its window from here on and deletes itself when
-    // the window is destroyed.
+    // A user's run: the window first. The object belongs to its window from
+    // here on and deletes itself when the window is destroyed.
     auto* calculator = new CCalcDlg(nullptr);
     calculator->SetVisible(TRUE);
     if (!calculator->GetVisible()) {
         AfxMessageBox(kCannotShowWindow, MB_OK);
         return FALSE;
     }
-    // Clients attach to the user's calculator through its running name.
-    if (automation)
-        calculator->RegisterActive();
+    // The bus work follows in OnIdle, once the window is on its way.
+    m_bStartAutomation = TRUE;
     return TRUE;
+}
+
+BOOL CCalcApp::OnIdle(long count)
+{
+    if (count != 0 || !m_bStartAutomation)
+        return FALSE;
+    m_bStartAutomation = FALSE;
+    // Without a bus a user's run works on as a plain calculator. With one,
+    // the registration points the bus at this copy of the program (whether
+    // it could be written does not matter to the user), and clients attach
+    // to the user's calculator through its running name.
+    if (!AfxOleInit())
+        return FALSE;
+    COleObjectFactory::UpdateRegistryAll(TRUE);
+    if (auto* calculator = dynamic_cast<CCalcDlg*>(m_pMainWnd))
+        calculator->RegisterActive();
+    return FALSE;
 }

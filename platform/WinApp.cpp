@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -94,5 +95,10 @@ int AfxWinMain(int argc, char** argv)
         app->m_helpFilePath = FindHelpFile();
     if (!app->InitInstance())
         return EXIT_FAILURE;
+    QTimer::singleShot(0, &application, [app] {
+        long count = 0;
+        while (app->OnIdle(count))
+            ++count;
+    });
     return QApplication::exec();
 }

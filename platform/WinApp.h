@@ -18,6 +18,16 @@ public:
     // TRUE runs the event loop, FALSE ends the program at once.
     virtual BOOL InitInstance() { return TRUE; }
 
+    // Called once the event loop has handled what InitInstance left for it
+    // (the first window is on its way to the screen), with a count from 0;
+    // called again at once while it returns TRUE. For the work that need
+    // not delay the first window.
+    virtual BOOL OnIdle(long count)
+    {
+        (void)count;
+        return FALSE;
+    }
+
     // Called when the main window has been destroyed: ends the event loop
     // with exit code 0.
     virtual void OnMainWindowDestroyed();
