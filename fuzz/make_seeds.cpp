@@ -9,21 +9,21 @@
 #include <vector>
 
 using avitest::Bytes;
-using avitest::ClipSpec;
+using avitest::ClipPlan;
 
 namespace {
 
-ClipSpec Spec(std::int32_t width, std::int32_t height, std::uint16_t bitCount, std::uint32_t compression)
+ClipPlan Plan(std::int32_t width, std::int32_t height, std::uint16_t bitCount, std::uint32_t compression)
 {
-    ClipSpec spec;
-    spec.format.width = width;
-    spec.format.height = height;
-    spec.format.bitCount = bitCount;
-    spec.format.compression = compression;
+    ClipPlan plan;
+    plan.format.width = width;
+    plan.format.height = height;
+    plan.format.bitCount = bitCount;
+    plan.format.compression = compression;
     if (bitCount == 8)
         for (std::uint32_t i = 0; i < 16; ++i)
-            spec.format.palette.push_back(i * 0x0F0F0Fu);
-    return spec;
+            plan.format.palette.push_back(i * 0x0F0F0Fu);
+    return plan;
 }
 
 // Frames of a w x h uncompressed clip: a diagonal that moves.
@@ -70,31 +70,31 @@ int main(int argc, char** argv)
     }
     struct Seed {
         const char* name;
-        ClipSpec spec;
+        ClipPlan plan;
     };
     std::vector<Seed> seeds;
     const int formats[] = {8, 16, 24, 32};
     for (int bits : formats) {
         for (bool topDown : {false, true}) {
-            ClipSpec spec = Spec(5, topDown ? -3 : 3, static_cast<std::uint16_t>(bits), avitest::kBiRgb);
-            spec.frames = RawFrames(5, 3, bits, topDown, 3);
-            spec.frames.push_back({});
-            seeds.push_back({"raw", spec});
+            ClipPlan plan = Plan(5, topDown ? -3 : 3, static_cast<std::uint16_t>(bits), avitest::kBiRgb);
+            plan.frames = RawFrames(5, 3, bits, topDown, 3);
+            plan.frames.push_back({});
+            seeds.push_back({"raw", plan});
         }
     }
-    ClipSpec rle = Spec(6, 4, 8, avitest::kBiRle8);
+    ClipPlan rle = Plan(6, 4, 8, avitest::kBiRle8);
     rle.frames = RleFrames();
     seeds.push_back({"rle", rle});
-    ClipSpec rleTopDown = rle;
+    ClipPlan rleTopDown = rle;
     rleTopDown.format.height = -4;
     seeds.push_back({"rle-top-down", rleTopDown});
-    ClipSpec layered = rle;
+    ClipPlan layered = rle;
     layered.audioFirst = true;
     layered.junk = true;
     layered.recLists = true;
     layered.frameSuffix = "db";
     seeds.push_back({"rle-layers", layered});
-    ClipSpec streamRate = rle;
+    ClipPlan streamRate = rle;
     streamRate.mainHeader = false;
     streamRate.index = false;
     streamRate.scale = 1001;
@@ -103,7 +103,7 @@ int main(int argc, char** argv)
 
     int written = 0;
     for (const Seed& seed : seeds) {
-        const Bytes bytes = avitest::WriteClip(seed.spec);
+        const Bytes bytes = avitest::WriteClip(seed.plan);
         const std::string path = std::string(argv[1]) + "/seed-" + std::to_string(written) + "-" + seed.name + ".avi";
         std::ofstream out(path, std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

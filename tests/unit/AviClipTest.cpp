@@ -20,7 +20,7 @@
 #include <vector>
 
 using avitest::Bytes;
-using avitest::ClipSpec;
+using avitest::ClipPlan;
 using avitest::kBiRgb;
 using avitest::kBiRle8;
 using Error = AviClip::Error;
@@ -49,18 +49,18 @@ std::uint32_t Opaque(std::uint32_t rgb)
     return 0xFF000000u | rgb;
 }
 
-ClipSpec OneFrameClip(std::int32_t width, std::int32_t height, std::uint16_t bitCount, std::uint32_t compression,
+ClipPlan OneFrameClip(std::int32_t width, std::int32_t height, std::uint16_t bitCount, std::uint32_t compression,
                       const Bytes& frame)
 {
-    ClipSpec spec;
-    spec.format.width = width;
-    spec.format.height = height;
-    spec.format.bitCount = bitCount;
-    spec.format.compression = compression;
+    ClipPlan plan;
+    plan.format.width = width;
+    plan.format.height = height;
+    plan.format.bitCount = bitCount;
+    plan.format.compression = compression;
     if (bitCount == 8)
-        spec.format.palette = TestPalette(256);
-    spec.frames = {frame};
-    return spec;
+        plan.format.palette = TestPalette(256);
+    plan.frames = {frame};
+    return plan;
 }
 
 Pixels Decode(AviClip& clip, int index)
@@ -126,10 +126,10 @@ TEST(AviClipTest, UncompressedFramesDecodeToTheirPixels)
 {
     for (const RawCase& c : kRawCases) {
         SCOPED_TRACE(c.name);
-        ClipSpec spec = OneFrameClip(c.width, c.height, c.bitCount, kBiRgb, c.frame);
-        spec.format.palette = kSmallPalette;
+        ClipPlan plan = OneFrameClip(c.width, c.height, c.bitCount, kBiRgb, c.frame);
+        plan.format.palette = kSmallPalette;
         Error why = Error::None;
-        std::optional<AviClip> clip = ParseClip(avitest::WriteClip(spec), &why);
+        std::optional<AviClip> clip = ParseClip(avitest::WriteClip(plan), &why);
         ASSERT_TRUE(clip.has_value()) << static_cast<int>(why);
         EXPECT_EQ(why, Error::None);
         EXPECT_EQ(clip->Width(), c.width);
@@ -159,11 +159,11 @@ TEST(AviClipTest, RandomImagesSurviveEveryFormatAndOrder)
             const int height = size[1];
             SCOPED_TRACE(testing::Message() << format.bitCount << " bits, " << (format.topDown ? "top-down " : "")
                                             << width << "x" << height);
-            ClipSpec spec;
-            spec.format.width = width;
-            spec.format.height = format.topDown ? -height : height;
-            spec.format.bitCount = format.bitCount;
-            spec.format.palette = TestPalette(256);
+            ClipPlan plan;
+            plan.format.width = width;
+            plan.format.height = format.topDown ? -height : height;
+            plan.format.bitCount = format.bitCount;
+            plan.format.palette = TestPalette(256);
             std::vector<Pixels> expected;
             for (int f = 0; f < 4; ++f) {
                 Pixels image;
@@ -172,7 +172,7 @@ TEST(AviClipTest, RandomImagesSurviveEveryFormatAndOrder)
                     const std::uint32_t value = random();
                     if (format.bitCount == 8) {
                         indices.push_back(static_cast<std::uint8_t>(value));
-                        image.push_back(Opaque(spec.format.palette[value & 0xFF]));
+                        image.push_back(Opaque(plan.format.palette[value & 0xFF]));
                     } else if (format.bitCount == 16) {
                         // Colours RGB555 holds exactly: five bits widened.
                         const auto widen = [](std::uint32_t five) { return five << 3 | five >> 2; };
@@ -182,13 +182,13 @@ TEST(AviClipTest, RandomImagesSurviveEveryFormatAndOrder)
                         image.push_back(Opaque(value & 0xFFFFFF));
                     }
                 }
-                spec.frames.push_back(format.bitCount == 8
+                plan.frames.push_back(format.bitCount == 8
                                           ? avitest::EncodeIndices(indices, width, height, format.topDown)
                                           : avitest::EncodeRgb(image, width, height, format.bitCount,
                                                                format.topDown));
                 expected.push_back(image);
             }
-            std::optional<AviClip> clip = ParseClip(avitest::WriteClip(spec));
+            std::optional<AviClip> clip = ParseClip(avitest::WriteClip(plan));
             ASSERT_TRUE(clip.has_value());
             ASSERT_EQ(clip->FrameCount(), 4);
             for (int index : {0, 1, 2, 3, 2, 0, 3, 1})
@@ -202,9 +202,9 @@ TEST(AviClipTest, EmptyChunksRepeatThePreviousFrame)
 {
     const Bytes red = {0x00, 0x00, 0xFF, 0xEE};
     const Bytes blue = {0xFF, 0x00, 0x00, 0xEE};
-    ClipSpec spec = OneFrameClip(1, 1, 24, kBiRgb, red);
-    spec.frames = {red, {}, {}, blue, {}};
-    std::optional<AviClip> clip = ParseClip(avitest::WriteClip(spec));
+    ClipPlan plan = OneFrameClip(1, 1, 24, kBiRgb, red);
+    plan.frames = {red, {}, {}, blue, {}};
+    std::optional<AviClip> clip = ParseClip(avitest::WriteClip(plan));
     ASSERT_TRUE(clip.has_value());
     ASSERT_EQ(clip->FrameCount(), 5);
     const std::uint32_t expected[] = {0xFFFF0000, 0xFFFF0000, 0xFFFF0000, 0xFF0000FF, 0xFF0000FF};
@@ -213,8 +213,8 @@ TEST(AviClipTest, EmptyChunksRepeatThePreviousFrame)
 
     // A clip that starts with an empty frame shows black until its first
     // picture.
-    spec.frames = {{}, blue};
-    clip = ParseClip(avitest::WriteClip(spec));
+    plan.frames = {{}, blue};
+    clip = ParseClip(avitest::WriteClip(plan));
     ASSERT_TRUE(clip.has_value());
     EXPECT_EQ(Decode(*clip, 1), Pixels{0xFF0000FF});
     EXPECT_EQ(Decode(*clip, 0), Pixels{0xFF000000});
@@ -243,16 +243,16 @@ Pixels FromIndices(const std::vector<std::uint32_t>& indices)
     return pixels;
 }
 
-ClipSpec RleClip(const std::vector<Bytes>& frames, bool topDown = false)
+ClipPlan RleClip(const std::vector<Bytes>& frames, bool topDown = false)
 {
-    ClipSpec spec;
-    spec.format.width = kRleWidth;
-    spec.format.height = topDown ? -kRleHeight : kRleHeight;
-    spec.format.bitCount = 8;
-    spec.format.compression = kBiRle8;
-    spec.format.palette = IndexPalette();
-    spec.frames = frames;
-    return spec;
+    ClipPlan plan;
+    plan.format.width = kRleWidth;
+    plan.format.height = topDown ? -kRleHeight : kRleHeight;
+    plan.format.bitCount = 8;
+    plan.format.compression = kBiRle8;
+    plan.format.palette = IndexPalette();
+    plan.frames = frames;
+    return plan;
 }
 
 struct RleCase {
@@ -400,12 +400,12 @@ TEST(AviClipTest, FrameRateGivesAUsableInterval)
 {
     for (const RateCase& c : kRateCases) {
         SCOPED_TRACE(testing::Message() << c.microseconds << " us, " << c.scale << "/" << c.rate);
-        ClipSpec spec = OneFrameClip(1, 1, 24, kBiRgb, {1, 2, 3, 0});
-        spec.mainHeader = c.mainHeader;
-        spec.microsecondsPerFrame = c.microseconds;
-        spec.scale = c.scale;
-        spec.rate = c.rate;
-        std::optional<AviClip> clip = ParseClip(avitest::WriteClip(spec));
+        ClipPlan plan = OneFrameClip(1, 1, 24, kBiRgb, {1, 2, 3, 0});
+        plan.mainHeader = c.mainHeader;
+        plan.microsecondsPerFrame = c.microseconds;
+        plan.scale = c.scale;
+        plan.rate = c.rate;
+        std::optional<AviClip> clip = ParseClip(avitest::WriteClip(plan));
         ASSERT_TRUE(clip.has_value());
         EXPECT_EQ(clip->MillisecondsPerFrame(), c.milliseconds);
     }
@@ -433,13 +433,13 @@ TEST(AviClipTest, OtherChunksListsAndStreamsAreSteppedOver)
     const std::vector<Bytes> frames = {kAllNine, {0, 2, 1, 0, 1, 1, 0, 1}, {2, 7, 0, 1}};
     for (const Layout& layout : layouts) {
         SCOPED_TRACE(layout.name);
-        ClipSpec spec = RleClip(frames);
-        spec.audioFirst = layout.audioFirst;
-        spec.junk = layout.junk;
-        spec.recLists = layout.recLists;
-        spec.index = layout.index;
-        spec.frameSuffix = layout.suffix;
-        std::optional<AviClip> clip = ParseClip(avitest::WriteClip(spec));
+        ClipPlan plan = RleClip(frames);
+        plan.audioFirst = layout.audioFirst;
+        plan.junk = layout.junk;
+        plan.recLists = layout.recLists;
+        plan.index = layout.index;
+        plan.frameSuffix = layout.suffix;
+        std::optional<AviClip> clip = ParseClip(avitest::WriteClip(plan));
         ASSERT_TRUE(clip.has_value());
         ASSERT_EQ(clip->FrameCount(), 3);
         EXPECT_EQ(Decode(*clip, 2), FromIndices({9, 9, 9, 9, 9, 9, 9, 9, 7, 7, 9, 9}));
@@ -450,9 +450,9 @@ TEST(AviClipTest, OtherChunksListsAndStreamsAreSteppedOver)
 // frames it holds.
 TEST(AviClipTest, DeclaredFrameCountIsNotTrusted)
 {
-    ClipSpec spec = RleClip({kAllNine, {1, 2, 0, 1}});
-    spec.totalFrames = 0xFFFFFFFFu;
-    std::optional<AviClip> clip = ParseClip(avitest::WriteClip(spec));
+    ClipPlan plan = RleClip({kAllNine, {1, 2, 0, 1}});
+    plan.totalFrames = 0xFFFFFFFFu;
+    std::optional<AviClip> clip = ParseClip(avitest::WriteClip(plan));
     ASSERT_TRUE(clip.has_value());
     EXPECT_EQ(clip->FrameCount(), 2);
     AviClip::Frame frame;
@@ -491,10 +491,10 @@ TEST(AviClipTest, TransparentColourIsTheFirstFramesTopLeftPixel)
 
 Bytes ValidRleClip()
 {
-    ClipSpec spec = RleClip({kAllNine, {0, 2, 1, 0, 1, 1, 0, 1}});
-    spec.junk = true;
-    spec.recLists = true;
-    return avitest::WriteClip(spec);
+    ClipPlan plan = RleClip({kAllNine, {0, 2, 1, 0, 1, 1, 0, 1}});
+    plan.junk = true;
+    plan.recLists = true;
+    return avitest::WriteClip(plan);
 }
 
 TEST(AviClipTest, EveryTruncationFailsToOpen)
@@ -547,17 +547,17 @@ Bytes WithFormat(std::int32_t width, std::int32_t height, std::uint16_t bitCount
 
 Bytes WithFormatChunk(const Bytes& strf)
 {
-    ClipSpec spec = RleClip({kAllNine});
-    spec.strf = strf;
-    return avitest::WriteClip(spec);
+    ClipPlan plan = RleClip({kAllNine});
+    plan.strf = strf;
+    return avitest::WriteClip(plan);
 }
 
 Bytes RleWithEmptyFrames(std::size_t count)
 {
-    ClipSpec spec = RleClip({});
-    spec.index = false;
-    spec.frames.assign(count, Bytes{});
-    return avitest::WriteClip(spec);
+    ClipPlan plan = RleClip({});
+    plan.index = false;
+    plan.frames.assign(count, Bytes{});
+    return avitest::WriteClip(plan);
 }
 
 // One frame inside `depth` nested 'rec ' lists.
@@ -566,9 +566,9 @@ Bytes NestedRecLists(int depth)
     Bytes inner = avitest::Chunk("00dc", {1, 5, 0, 1});
     for (int i = 0; i < depth; ++i)
         inner = avitest::List("rec ", {inner});
-    ClipSpec spec = RleClip({});
-    spec.index = false;
-    Bytes clip = avitest::WriteClip(spec);
+    ClipPlan plan = RleClip({});
+    plan.index = false;
+    Bytes clip = avitest::WriteClip(plan);
     const Bytes emptyMovie = avitest::List("movi", {});
     const Bytes movie = avitest::List("movi", {inner});
     const std::size_t at = Find(clip, "movi") - 8;
@@ -587,9 +587,9 @@ struct BadCase {
 std::vector<BadCase> BadCases()
 {
     const Bytes good = ValidRleClip();
-    ClipSpec audioOnly = RleClip({kAllNine});
+    ClipPlan audioOnly = RleClip({kAllNine});
     audioOnly.videoStream = false;
-    ClipSpec noPalette = RleClip({kAllNine});
+    ClipPlan noPalette = RleClip({kAllNine});
     noPalette.format.palette.clear();
     const Bytes format = avitest::BitmapInfo(RleClip({}).format);
 
@@ -652,9 +652,9 @@ std::vector<BadCase> BadCases()
          Error::BadFrame},
         {"a later frame shorter than its rows",
          [] {
-             ClipSpec spec = OneFrameClip(3, 2, 24, kBiRgb, Bytes(24, 0x40));
-             spec.frames.push_back(Bytes(13, 0x40));
-             return avitest::WriteClip(spec);
+             ClipPlan plan = OneFrameClip(3, 2, 24, kBiRgb, Bytes(24, 0x40));
+             plan.frames.push_back(Bytes(13, 0x40));
+             return avitest::WriteClip(plan);
          }(),
          Error::BadFrame},
         {"lists nested 9 deep in the movie", NestedRecLists(9), Error::TooDeep},

@@ -118,7 +118,7 @@ inline Bytes StreamHeader(const std::string& type, const std::string& handler, s
     return out;
 }
 
-struct ClipSpec {
+struct ClipPlan {
     VideoFormat format;
     bool mainHeader = true;
     std::uint32_t microsecondsPerFrame = 100000;
@@ -148,49 +148,49 @@ inline Bytes AudioStreamList()
     return List("strl", {Chunk("strh", StreamHeader("auds", "", 1, 8000, 800)), Chunk("strf", format)});
 }
 
-inline Bytes WriteClip(const ClipSpec& spec)
+inline Bytes WriteClip(const ClipPlan& plan)
 {
     const Bytes junk = Chunk("JUNK", Bytes(7, 0xAB));
     std::vector<Bytes> header;
-    if (spec.mainHeader) {
+    if (plan.mainHeader) {
         Bytes avih;
-        Put32(avih, spec.microsecondsPerFrame);
+        Put32(avih, plan.microsecondsPerFrame);
         Put32(avih, 0);  // dwMaxBytesPerSec
         Put32(avih, 0);  // dwPaddingGranularity
         Put32(avih, 0x10);  // dwFlags: AVIF_HASINDEX
-        Put32(avih, spec.totalFrames != 0 ? spec.totalFrames : static_cast<std::uint32_t>(spec.frames.size()));
+        Put32(avih, plan.totalFrames != 0 ? plan.totalFrames : static_cast<std::uint32_t>(plan.frames.size()));
         Put32(avih, 0);  // dwInitialFrames
-        Put32(avih, (spec.audioFirst ? 1u : 0u) + (spec.videoStream ? 1u : 0u));
+        Put32(avih, (plan.audioFirst ? 1u : 0u) + (plan.videoStream ? 1u : 0u));
         Put32(avih, 0);  // dwSuggestedBufferSize
-        Put32(avih, static_cast<std::uint32_t>(spec.format.width));
-        const std::uint32_t height = static_cast<std::uint32_t>(spec.format.height);
-        Put32(avih, spec.format.height < 0 ? 0u - height : height);
+        Put32(avih, static_cast<std::uint32_t>(plan.format.width));
+        const std::uint32_t height = static_cast<std::uint32_t>(plan.format.height);
+        Put32(avih, plan.format.height < 0 ? 0u - height : height);
         for (int i = 0; i < 4; ++i)
             Put32(avih, 0);
         header.push_back(Chunk("avih", avih));
     }
-    if (spec.junk)
+    if (plan.junk)
         header.push_back(junk);
-    if (spec.audioFirst || !spec.videoStream)
+    if (plan.audioFirst || !plan.videoStream)
         header.push_back(AudioStreamList());
-    if (spec.videoStream) {
+    if (plan.videoStream) {
         std::vector<Bytes> stream{
-            Chunk("strh", StreamHeader("vids", spec.format.compression == kBiRle8 ? "mrle" : "DIB ", spec.scale,
-                                       spec.rate, static_cast<std::uint32_t>(spec.frames.size())))};
-        if (spec.junk)
+            Chunk("strh", StreamHeader("vids", plan.format.compression == kBiRle8 ? "mrle" : "DIB ", plan.scale,
+                                       plan.rate, static_cast<std::uint32_t>(plan.frames.size())))};
+        if (plan.junk)
             stream.push_back(junk);
-        stream.push_back(Chunk("strf", spec.strf ? *spec.strf : BitmapInfo(spec.format)));
-        if (spec.junk)
+        stream.push_back(Chunk("strf", plan.strf ? *plan.strf : BitmapInfo(plan.format)));
+        if (plan.junk)
             stream.push_back(Chunk("strn", Bytes{'c', 'l', 'i', 'p', 0}));
         header.push_back(List("strl", stream));
     }
 
-    const std::string video = spec.audioFirst ? "01" : "00";
+    const std::string video = plan.audioFirst ? "01" : "00";
     std::vector<Bytes> movie;
     Bytes index;
     std::uint32_t offset = 4;  // from the 'movi' type
     const auto add = [&](const Bytes& chunk, const std::string& id) {
-        if (spec.index) {
+        if (plan.index) {
             PutId(index, id);
             Put32(index, 0x10);  // AVIIF_KEYFRAME
             Put32(index, offset);
@@ -199,13 +199,13 @@ inline Bytes WriteClip(const ClipSpec& spec)
         offset += static_cast<std::uint32_t>(chunk.size());
         movie.push_back(chunk);
     };
-    for (const Bytes& frame : spec.frames) {
-        if (spec.junk)
+    for (const Bytes& frame : plan.frames) {
+        if (plan.junk)
             add(junk, "JUNK");
-        if (spec.audioFirst)
+        if (plan.audioFirst)
             add(Chunk("00wb", Bytes(80, 0x80)), "00wb");
-        const std::string id = video + spec.frameSuffix;
-        if (spec.recLists)
+        const std::string id = video + plan.frameSuffix;
+        if (plan.recLists)
             add(List("rec ", {Chunk(id, frame)}), "rec ");
         else
             add(Chunk(id, frame), id);
@@ -214,10 +214,10 @@ inline Bytes WriteClip(const ClipSpec& spec)
     Bytes body;
     PutId(body, "AVI ");
     Append(body, List("hdrl", header));
-    if (spec.junk)
+    if (plan.junk)
         Append(body, junk);
     Append(body, List("movi", movie));
-    if (spec.index)
+    if (plan.index)
         Append(body, Chunk("idx1", index));
     return Chunk("RIFF", body);
 }
