@@ -53,6 +53,9 @@ void CWinApp::OnMainWindowDestroyed()
 
 void CWinApp::OnHelp()
 {
+    // Looked for at the first F1, not at start-up.
+    if (m_helpFilePath.empty())
+        m_helpFilePath = FindHelpFile();
     if (m_helpFilePath.empty() || !QFileInfo(QString::fromStdString(m_helpFilePath)).isFile()) {
         AfxMessageBox("The user guide could not be found. It is installed with the program as " +
                           QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString() + ".html.",
@@ -91,8 +94,6 @@ int AfxWinMain(int argc, char** argv)
         return EXIT_FAILURE;
     for (int i = 1; i < argc; ++i)
         app->m_arguments.emplace_back(argv[i]);
-    if (app->m_helpFilePath.empty())
-        app->m_helpFilePath = FindHelpFile();
     if (!app->InitInstance())
         return EXIT_FAILURE;
     QTimer::singleShot(0, &application, [app] {

@@ -38,9 +38,8 @@ public:
 
     // The window whose destruction ends the program; null until one is made.
     CWnd* m_pMainWnd = nullptr;
-    // The user guide: AfxWinMain looks for <program>.html beside the
-    // program, then in <prefix>/share/doc/<program>/ above it; empty when
-    // neither exists.
+    // The user guide. When empty, OnHelp looks for <program>.html beside
+    // the program, then in <prefix>/share/doc/<program>/ above it.
     CString m_helpFilePath;
     // The command line, without the program name.
     std::vector<std::string> m_arguments;
