@@ -203,6 +203,34 @@ TEST(IntPower, HugeCountsOfRepeatingValues)
     }
 }
 
+// Values that grow until they overflow: the count that certainly reaches
+// infinity is answered without the steps, so around the first step that
+// overflows, and far beyond it, the result must still be the plain chain's.
+TEST(IntPower, GrowingChainsMatchTheLoopAroundAndBeyondTheirOverflow)
+{
+    const double xs[] = {1.01, -1.01, 1.5, -2.0, 1e300, 1.0 + 0x1p-9, -(1.0 + 0x1p-8), 0.99, -0.5, 1e-300,
+                         1.0 / (1.0 + 0x1p-9), -DBL_MIN};
+    for (const double x : xs) {
+        for (const int mode : {1, -1}) {
+            // The first count at which the plain chain is infinite.
+            double value = x;
+            int first = 0;
+            for (int count = (mode > 0 ? 2 : 0); count < 4'000'000 && first == 0; ++count) {
+                value = mode > 0 ? value * x : value / x;
+                if (std::isinf(value))
+                    first = count;
+            }
+            if (first == 0)
+                continue;  // shrinks: the plain chain is taken in any case
+            for (int count = first - 3; count <= first + 3; ++count)
+                ASSERT_EQ(Bits(IntPower(x, count, mode)), Bits(StepByStep(x, count, mode))) << Describe(x, count, mode);
+            for (const int count : {first * 2, first * 2 + 1, INT_MAX, INT_MAX - 1})
+                ASSERT_EQ(Bits(IntPower(x, count, mode)), Bits(StepByStepWithParityFinish(x, count, mode)))
+                    << Describe(x, count, mode);
+        }
+    }
+}
+
 // Just above 1 each multiplication adds exactly one unit in the last place,
 // just below 1 it takes one off, so a long chain that never repeats has a
 // known end: no step may be skipped.
