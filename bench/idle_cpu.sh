@@ -40,17 +40,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-read -r number <"$work/display"
-export DISPLAY=":$number"
-tries=0
-until xdpyinfo >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ $tries -le 100 ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
+. "$here/scripts/xvfb.sh"
+start_xvfb "$work" || { echo "Xvfb did not start" >&2; exit 1; }
 
 # No session bus (an address where none listens: nothing is autolaunched),
 # an empty current directory, a throw-away data directory for the

@@ -49,17 +49,8 @@ trap 'exit 1' INT TERM
 # keeps its state when the last client leaves (-noreset), as a desktop's X
 # server does: GTK keeps the visuals it chose in a root window property and
 # would otherwise load the GL stack again at every start.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-read -r number <"$work/display"
-export DISPLAY=":$number"
-tries=0
-until xdpyinfo >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ $tries -le 100 ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
+. "$here/scripts/xvfb.sh"
+start_xvfb "$work" -noreset || { echo "Xvfb did not start" >&2; exit 1; }
 
 # The same environment for all three: a session bus of their own, as on a
 # desktop (STARTUP_BUS=none: an address where no bus listens, so that no

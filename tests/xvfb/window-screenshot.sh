@@ -45,20 +45,9 @@ fail() {
     exit 1
 }
 
-# A display of our own: Xvfb picks a free number and writes it to the pipe.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-number=""
-read -r number <"$work/display"
-[ -n "$number" ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
-export DISPLAY=":$number"
-tries=0
-until xdpyinfo >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ $tries -le 100 ] || { cat "$work/xvfb.log"; fail "Xvfb on $DISPLAY does not answer"; }
-    sleep 0.1
-done
+# A display of our own.
+. "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb "$work" 2>&1 || fail "Xvfb did not start"
 
 # The real X platform, whatever the caller's QT_QPA_PLATFORM; no session bus
 # (an address where none listens: unset, libdbus would autolaunch one through
