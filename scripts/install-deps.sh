@@ -13,6 +13,7 @@ PACKAGES="
     fonts-dejavu-core
     dbus dbus-user-session dbus-x11 libglib2.0-bin python3 python3-dbus
     clang libclang-rt-14-dev
+    dpkg-dev file desktop-file-utils appstream
 "
 
 missing=""

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs what is missing, builds the program twice (plain, and with
 # AddressSanitizer + UndefinedBehaviorSanitizer) and runs every test in both
-# builds on Qt's offscreen platform inside a private D-Bus session, then
-# fuzzes the banner clip reader for a minute. Ends with one line counting
+# builds on Qt's offscreen platform inside a private D-Bus session, builds
+# and checks the Debian package (scripts/check-package.sh), then fuzzes the
+# banner clip reader for a minute. Ends with one line counting
 # the tests that passed and failed.
 set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -48,6 +49,17 @@ for config in plain sanitize; do
     [ "$bad" -eq 0 ] || status=1
 done
 
+# The Debian package is built and checked (installed, started, removed) in
+# a build of its own; that check counts as one test.
+echo "=== the Debian package"
+if NUMBRIX_JOBS="$jobs" "$here/scripts/check-package.sh" "$out/package"; then
+    passed=$((passed + 1))
+else
+    echo "=== the package check FAILED"
+    failed=$((failed + 1))
+    status=1
+fi
+
 # The banner files come from the current directory: the clip reader is
 # fuzzed for a minute on every run, and that run counts as one test.
 echo "=== fuzzing the clip reader for 60 s"
@@ -66,5 +78,5 @@ else
     percent=0
     status=1
 fi
-echo "$percent% tests passed, $failed tests failed out of $total (plain and sanitizer builds and the fuzz run together)"
+echo "$percent% tests passed, $failed tests failed out of $total (plain and sanitizer builds, the package check and the fuzz run together)"
 exit $status

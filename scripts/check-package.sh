@@ -1,0 +1,230 @@
+#!/bin/sh
+# Builds the Debian package in BUILD_DIR (a plain RelWithDebInfo build without
+# tests, benchmarks or tools; cpack -G DEB) and checks it: its exact file
+# list, the Depends dpkg-shlibdeps computed, the desktop entry and the
+# AppStream metainfo through their validators, the bus activation file
+# naming the installed program, and the program unpacked into a throwaway
+# root starting with its window on a virtual display. As root on a machine
+# where the package is not installed, it also installs the package with
+# apt-get, starts the program from its desktop entry's Exec, has the bus
+# start an automation server from the installed activation file, removes the
+# package and checks that none of its files remain; otherwise it says that
+# part is skipped. One PASS or FAIL line per check; exits 1 on any failure.
+#
+# Usage: scripts/check-package.sh BUILD_DIR
+set -u
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:?usage: check-package.sh BUILD_DIR}
+started=$(date +%s)
+
+failures=0
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() {  # DESCRIPTION COMMAND...: PASS when the command succeeds
+    what=$1
+    shift
+    if "$@" >"$work/check.log" 2>&1; then pass "$what"; else fail "$what"; sed 's/^/    /' "$work/check.log"; fi
+}
+
+work=$(mktemp -d)
+xvfb=""
+calc=""
+installed=""
+cleanup() {
+    set +e
+    [ -n "$calc" ] && kill "$calc" 2>/dev/null && wait "$calc" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    [ -n "$installed" ] && env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q numbrix-calc >/dev/null 2>&1
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+# The package's build: nothing but the program, however BUILD_DIR was
+# configured before.
+echo "=== building the package in $build"
+if ! cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRIX_TESTS=OFF \
+        -DNUMBRIX_BENCHMARKS=OFF -DNUMBRIX_TOOLS=OFF -DNUMBRIX_SANITIZE=OFF >"$work/build.log" 2>&1 ||
+    ! cmake --build "$build" --parallel "${NUMBRIX_JOBS:-$(nproc)}" >>"$work/build.log" 2>&1; then
+    cat "$work/build.log"
+    echo "FAIL: the package's build"
+    exit 1
+fi
+rm -f "$build"/numbrix-calc_*.deb
+if ! (cd "$build" && cpack -G DEB) >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log"
+    echo "FAIL: cpack -G DEB"
+    exit 1
+fi
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+arch=$(dpkg --print-architecture)
+deb="$build/numbrix-calc_${version}_${arch}.deb"
+if [ -f "$deb" ]; then pass "cpack built $(basename "$deb")"; else fail "no $deb; cpack made: $(ls "$build"/*.deb 2>&1)"; exit 1; fi
+
+# Its files, exactly.
+expected="./usr/bin/numbrix-calc
+./usr/share/applications/numbrix-calc.desktop
+./usr/share/dbus-1/services/numbrix.calculator.service
+./usr/share/doc/numbrix-calc/numbrix-calc.html
+./usr/share/metainfo/example.numbrix.calculator.metainfo.xml"
+for size in 16 22 24 32 48 64 128 256; do
+    expected="$expected
+./usr/share/icons/hicolor/${size}x${size}/apps/numbrix-calc.png"
+done
+expected="$expected
+./usr/share/icons/hicolor/scalable/apps/numbrix-calc.svg"
+echo "$expected" | sort >"$work/expected"
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/contents"
+if cmp -s "$work/expected" "$work/contents"; then
+    pass "dpkg-deb -c lists exactly the $(wc -l <"$work/expected") expected files"
+else
+    fail "dpkg-deb -c differs from the expected files (- expected, + in the package):"
+    diff "$work/expected" "$work/contents" | grep '^[<>]' | sed 's/^</    -/; s/^>/    +/'
+fi
+
+# Depends, as dpkg-shlibdeps computed it.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for library in libqt6widgets6 libqt6dbus6 libqt6gui6 libqt6core6 libc6; do
+    if echo "$depends" | tr ',' '\n' | grep -Eq "^ *$library( |\$)"; then
+        pass "Depends names $library"
+    else
+        fail "Depends does not name $library"
+    fi
+done
+if echo "$depends" | grep -q -- '-dev'; then fail "Depends names a -dev package"; else pass "Depends names no -dev package"; fi
+
+# Unpacked into a throwaway root: the entries through their validators.
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+desktop="$root/usr/share/applications/numbrix-calc.desktop"
+check "desktop-file-validate" desktop-file-validate "$desktop"
+check "appstreamcli validate --no-net (offline)" \
+    appstreamcli validate --no-net "$root/usr/share/metainfo/example.numbrix.calculator.metainfo.xml"
+entry() { sed -n "s/^$1=//p" "$desktop"; }
+if [ "$(entry Name)" = "Numbrix Calc" ] && [ "$(entry Exec)" = numbrix-calc ] &&
+    [ "$(entry Icon)" = numbrix-calc ] && [ "$(entry Categories)" = "Utility;Calculator;" ]; then
+    pass "desktop entry: Name, Exec without arguments, Icon, Categories"
+else
+    fail "desktop entry: Name '$(entry Name)' Exec '$(entry Exec)' Icon '$(entry Icon)' Categories '$(entry Categories)'"
+fi
+service_exec() { sed -n 's/^Exec=//p' "$1"; }
+exec_line=$(service_exec "$root/usr/share/dbus-1/services/numbrix.calculator.service")
+program=${exec_line% -Automation}
+if [ "$exec_line" = "$program -Automation" ] && [ "$program" = /usr/bin/numbrix-calc ] && [ -x "$root$program" ]; then
+    pass "activation file: Exec=$exec_line, the package's program"
+else
+    fail "activation file: Exec=$exec_line does not start the package's program"
+fi
+
+# From source with a prefix of its own: the same files under it, and the
+# activation file names the program there.
+prefix="$work/prefix"
+if cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
+    (cd "$prefix" && find . -type f | sed 's|^\./|./usr/|' | sort) >"$work/from-source"
+    exec_line=$(service_exec "$prefix/share/dbus-1/services/numbrix.calculator.service")
+    if cmp -s "$work/expected" "$work/from-source" && [ "$exec_line" = "$prefix/bin/numbrix-calc -Automation" ]; then
+        pass "cmake --install --prefix: the same files, Exec=$exec_line"
+    else
+        fail "cmake --install --prefix: files or Exec ($exec_line) differ"
+        diff "$work/expected" "$work/from-source" | sed 's/^/    /'
+    fi
+else
+    cat "$work/install.log"
+    fail "cmake --install --prefix"
+fi
+
+# The programs run with the real X platform on a display of their own, no
+# session bus (an address where none listens), and throwaway data,
+# configuration and runtime directories: the per-user activation file a
+# run writes goes there, not into the caller's home.
+. "$here/scripts/xvfb.sh"
+if ! start_xvfb "$work"; then
+    fail "Xvfb did not start"
+    exit 1
+fi
+export QT_QPA_PLATFORM=xcb
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$work/cwd" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# Starts a command line in the empty directory and waits up to 30 s for a
+# viewable top-level window of the program's class; stops it then.
+window_appears() {
+    (cd "$work/cwd" && exec "$@") >"$work/program.log" 2>&1 &
+    calc=$!
+    tries=0
+    shown=""
+    while [ $tries -lt 300 ] && kill -0 "$calc" 2>/dev/null; do
+        window=$(xwininfo -root -tree 2>/dev/null | awk 'index($0, "(\"numbrix-calc\" ") { print $1; exit }')
+        if [ -n "$window" ] && xwininfo -id "$window" 2>/dev/null | grep -q "Map State: IsViewable"; then
+            shown=yes
+            break
+        fi
+        tries=$((tries + 1))
+        sleep 0.1
+    done
+    kill "$calc" 2>/dev/null
+    wait "$calc" 2>/dev/null
+    calc=""
+    [ -n "$shown" ] || { sed 's/^/    /' "$work/program.log"; return 1; }
+}
+
+if window_appears "$root/usr/bin/numbrix-calc"; then
+    pass "the unpacked program's window appears on Xvfb"
+else
+    fail "the unpacked program's window did not appear on Xvfb"
+fi
+
+# The real thing: apt-get install, the desktop entry's Exec, activation by
+# the bus, apt-get remove.
+if [ "$(id -u)" -ne 0 ]; then
+    echo "SKIP: the real install with apt-get (needs root)"
+elif dpkg-query -W -f='${Status}' numbrix-calc 2>/dev/null | grep -q "ok installed"; then
+    echo "SKIP: the real install with apt-get (numbrix-calc is installed already; left alone)"
+else
+    if env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >"$work/apt.log" 2>&1; then
+        installed=yes
+        pass "apt-get install $(basename "$deb")"
+        exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/numbrix-calc.desktop)
+        # shellcheck disable=SC2086
+        if window_appears $exec_line; then
+            pass "started by the desktop entry's Exec ($exec_line), its window appears"
+        else
+            fail "started by the desktop entry's Exec ($exec_line), no window appeared"
+        fi
+        # A session bus that knows only the installed activation file (no
+        # per-user one: XDG_DATA_HOME is empty) starts a server on request.
+        reply=$(XDG_DATA_HOME="$work/empty-data" QT_QPA_PLATFORM=offscreen timeout 60 dbus-run-session -- \
+            gdbus call --session --dest numbrix.calculator --object-path /Factory \
+            --method numbrix.calculator.Factory.CreateInstance 2>"$work/bus.log")
+        case $reply in
+            *"objectpath '/Calculator'"*) pass "the bus starts the installed server: CreateInstance gave $reply" ;;
+            *) fail "the bus did not start the installed server: '$reply'"; sed 's/^/    /' "$work/bus.log" ;;
+        esac
+        dpkg-query -L numbrix-calc >"$work/installed-paths"
+        if env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q numbrix-calc >>"$work/apt.log" 2>&1; then
+            installed=""
+            pass "apt-get remove numbrix-calc"
+            left=""
+            while read -r path; do
+                [ -f "$path" ] || [ -L "$path" ] && left="$left $path"
+            done <"$work/installed-paths"
+            if [ -z "$left" ] && ! dpkg-query -W -f='${Status}' numbrix-calc 2>/dev/null | grep -q "ok installed"; then
+                pass "after apt-get remove none of its files remain"
+            else
+                fail "after apt-get remove these remain:$left"
+            fi
+        else
+            cat "$work/apt.log"
+            fail "apt-get remove numbrix-calc"
+        fi
+    else
+        cat "$work/apt.log"
+        fail "apt-get install $(basename "$deb")"
+    fi
+fi
+
+echo "check-package: $failures failed, took $(($(date +%s) - started)) s"
+[ "$failures" -eq 0 ]
