@@ -238,10 +238,10 @@ CWnd* CDialog::GetDlgItem(int id) const
     return it != m_controls.end() ? it->second.get() : nullptr;
 }
 
-void CDialog::SetDlgItemText(int id, const CString& text)
+void CDialog::SetDlgItemText(int id, CString text)
 {
     if (CWnd* control = GetDlgItem(id))
-        control->SetWindowText(text);
+        control->SetWindowText(std::move(text));
 }
 
 CString CDialog::GetDlgItemText(int id) const

@@ -47,7 +47,7 @@ public:
     BOOL DestroyWindow();
 
     CWnd* GetDlgItem(int id) const;
-    void SetDlgItemText(int id, const CString& text);
+    void SetDlgItemText(int id, CString text);
     CString GetDlgItemText(int id) const;
     // The control's text as an integer, by the rule of ParseDialogItemInt
     // (text/DialogItemInt.h): 0, with *translated FALSE, when it does not convert.

@@ -82,10 +82,14 @@ BOOL CWnd::IsWindowEnabled() const
     return m_widget != nullptr && m_widget->isEnabled();
 }
 
-void CWnd::SetWindowText(const CString& text)
+void CWnd::SetWindowText(CString text)
 {
     if (m_widget == nullptr)
         return;
+    if (auto* label = qobject_cast<QLabel*>(m_widget); label != nullptr && !m_widget->isWindow()) {
+        SetStaticText(label, std::move(text));  // kept whole in UTF-8, not copied
+        return;
+    }
     const QString qtext = QString::fromStdString(text);
     if (m_widget->isWindow())
         m_widget->setWindowTitle(qtext);
@@ -95,8 +99,6 @@ void CWnd::SetWindowText(const CString& text)
         plain->setPlainText(qtext);
     else if (auto* button = qobject_cast<QAbstractButton*>(m_widget))
         button->setText(qtext);
-    else if (auto* label = qobject_cast<QLabel*>(m_widget))
-        SetStaticText(label, qtext);
     else if (auto* group = qobject_cast<QGroupBox*>(m_widget))
         group->setTitle(qtext);
 }
@@ -105,6 +107,8 @@ CString CWnd::GetWindowText() const
 {
     if (m_widget == nullptr)
         return {};
+    if (auto* label = qobject_cast<QLabel*>(m_widget); label != nullptr && !m_widget->isWindow())
+        return StaticTextUtf8(label);
     QString text;
     if (m_widget->isWindow())
         text = m_widget->windowTitle();
@@ -114,8 +118,6 @@ CString CWnd::GetWindowText() const
         text = plain->toPlainText();
     else if (auto* button = qobject_cast<QAbstractButton*>(m_widget))
         text = button->text();
-    else if (auto* label = qobject_cast<QLabel*>(m_widget))
-        text = StaticText(label);
     else if (auto* group = qobject_cast<QGroupBox*>(m_widget))
         text = group->title();
     return text.toStdString();

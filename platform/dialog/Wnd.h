@@ -28,7 +28,8 @@ public:
     BOOL IsWindowVisible() const;
     BOOL EnableWindow(BOOL enable);
     BOOL IsWindowEnabled() const;
-    void SetWindowText(const CString& text);
+    // By value: a long text given as a temporary is moved, not copied.
+    void SetWindowText(CString text);
     CString GetWindowText() const;
     void SetFocus();
     // The client area, at (0, 0): inside the border of a framed control.

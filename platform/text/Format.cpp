@@ -2,6 +2,8 @@
 
 #include "platform/text/detail/CLocale.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -30,4 +32,22 @@ CString format_detail::FormatChecked(const char* format, ...)
 
     uselocale(previous);
     return result;
+}
+
+void AppendFixed(CString& out, double value, int decimals)
+{
+    if (std::isnan(value)) {
+        out += "nan";  // whatever its sign, as Format prints it
+        return;
+    }
+    // to_chars rounds the exact binary value half to even, as printf does in
+    // the default rounding mode, keeps the sign of a negative zero and
+    // spells the infinities "inf" and "-inf", so it prints what printf
+    // prints. The longest fixed text of a double is 1 + 309 digits + the
+    // point + the decimals.
+    char buffer[320 + 64];
+    const int places = decimals < 0 ? 0 : decimals > 64 ? 64 : decimals;
+    const std::to_chars_result result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, places);
+    out.append(buffer, result.ptr);
 }

@@ -7,7 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -38,6 +43,28 @@ TEST(Format, LongResultsAreNotCut)
     const CString text = Format("%1.10f", 1e300);
     EXPECT_EQ(text.size(), 301u + 11u);
     EXPECT_EQ(text.substr(0, 2), "10");
+}
+
+// The list writer's fixed form is printf's, byte for byte: ties to even,
+// signed zeros, values that round to zero from below, the largest and
+// smallest magnitudes, and a sweep of bit patterns over every exponent.
+TEST(Format, AppendFixedPrintsWhatPrintfPrints)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    std::vector<double> values = {0.0, -0.0, 0.03125, 0.00005, -0.00005, 2.5e-5, 1.00005, 0.125, -0.375,
+                                  1e308, -1.7976931348623157e308, 5e-324, -1e-320, 4.9999999999999996e-5,
+                                  inf, -inf, std::nan(""), -std::nan("")};
+    std::mt19937_64 bits(20261207);
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(std::bit_cast<double>(bits()));
+    for (const double value : values) {
+        for (const int decimals : {0, 2, 4, 10}) {
+            CString appended = "X";
+            AppendFixed(appended, value, decimals);
+            ASSERT_EQ(appended, "X" + Format("%1." + std::to_string(decimals) + "f", value))
+                << std::hexfloat << value << " with " << decimals << " decimals";
+        }
+    }
 }
 
 TEST(StringTable, LoadsTextsByNumber)

@@ -4,6 +4,8 @@
 #include "platform/dialog/DataExchange.h"
 #include "platform/text/NumberText.h"
 
+#include <utility>
+
 CBoltHoleDlg::CBoltHoleDlg(CWnd* parent)
     : CAcceleratorDlg(kTemplate, parent),
       m_holes(4),
@@ -85,8 +87,11 @@ void CBoltHoleDlg::OnClickedWriteIt()
 
     m_list.SetSel(0, -1);
     m_list.ReplaceSel("", TRUE);
+    // The display's old list goes too before the new one is built: a list
+    // can be tens of megabytes, and nothing shows in between.
+    SetDlgItemText(kListDisplay, "");
 
-    const std::optional<CString> list =
+    std::optional<CString> list =
         HoleList({m_holes, m_boltDia, m_totalAngle, m_initAngle, m_centerX, m_centerY, m_centerZ});
     if (!list) {
         // A list that large could exhaust memory: say so, and leave the
@@ -95,7 +100,9 @@ void CBoltHoleDlg::OnClickedWriteIt()
         return;
     }
     m_list.ReplaceSel(*list, TRUE);
-    SetDlgItemText(kListDisplay, *list);
+    // The display keeps the list itself: it is held here and in the hidden
+    // list, and nowhere else.
+    SetDlgItemText(kListDisplay, std::move(*list));
 }
 
 void CBoltHoleDlg::OnClickedCopy()

@@ -36,9 +36,9 @@ double SpacingAngle(double totalAngle, int holes);
 // The spacing as the dialog shows it, "%1.2f".
 CString SpacingText(double totalAngle, int holes);
 
-// One hole's line, LF-terminated; a value rounding to zero from below keeps
-// its minus sign.
-CString HoleLine(double x, double y, double z);
+// Appends one hole's line, LF-terminated, to `list`; a value rounding to
+// zero from below keeps its minus sign.
+void AppendHoleLine(CString& list, double x, double y, double z);
 
 // Every hole's line in hole order; empty for a count of zero or less; no
 // value at all for a count above kMaxHoles.

@@ -102,6 +102,10 @@ QWidget* CreateEdit(const ControlTemplate& c, DialogWindow* host)
     if (Has(c, ES_MULTILINE) && growsByLines) {
         auto* box = new QPlainTextEdit(host);
         box->setReadOnly(Has(c, ES_READONLY));
+        // No undo: the document would keep every text removed from it for
+        // an undo nobody asks for, so replacing a long list grew memory by
+        // the old list each time.
+        box->setUndoRedoEnabled(false);
         box->setFrameShape(Has(c, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
         box->setVerticalScrollBarPolicy(Has(c, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
