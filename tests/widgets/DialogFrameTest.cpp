@@ -8,6 +8,7 @@
 #include "platform/dialog/AcceleratorDlg.h"
 #include "platform/dialog/Clipboard.h"
 #include "platform/dialog/DataExchange.h"
+#include "platform/dialog/Edit.h"
 #include "utilities/engineering/BoltHoleDlg.h"
 #include "utilities/engineering/PhotoSizeDlg.h"
 #include "utilities/engineering/TrigDlg.h"
@@ -224,6 +225,42 @@ TEST(DialogControls, PicturesTextBoxesAndHiddenEditsAreBuiltFromTheirStyles)
         EXPECT_EQ(display->frameShadow(), QFrame::Sunken);
         bolt.SendCommand(IDCANCEL);
     });
+}
+
+// A long text into a text box and out again through its selection: a line
+// of megabytes whose pieces end inside multi-byte characters, then many
+// short lines ending in CR LF, comes back whole with its line ends as "\n";
+// part of it comes back as selected; Copy gives the clipboard the same.
+TEST(DialogControls, TextBoxTakesAndGivesBackLongTextsWhole)
+{
+    CString text;
+    CString expected;
+    for (int i = 0; i < 1'000'000; ++i)
+        text += "\xE2\x82\xAC";  // the euro sign, three bytes
+    expected = text;
+    text += "\r\n";
+    expected += "\n";
+    for (int i = 0; i < 50'000; ++i) {
+        text += "X\xC3\xA9\r\n";
+        expected += "X\xC3\xA9\n";
+    }
+    CDialog bolt(Bolt::kTemplate);
+    CEdit list;
+    CString whole, part, copied;
+    RunModal(bolt, [&] {
+        bolt.AttachControl(Bolt::kHiddenList, list);
+        list.ReplaceSel(text);
+        list.SetSel(0, -1);
+        whole = list.GetSelText();
+        list.Copy();
+        copied = GetClipboardText();
+        list.SetSel(999'999, 1'000'003);  // the last euro, the line end, "X\xC3\xA9"
+        part = list.GetSelText();
+        bolt.SendCommand(IDCANCEL);
+    });
+    EXPECT_TRUE(whole == expected) << "sizes " << whole.size() << " and " << expected.size();
+    EXPECT_TRUE(copied == expected);
+    EXPECT_EQ(part, "\xE2\x82\xAC\nX\xC3\xA9");
 }
 
 // The frame's modal run over the calculator window. (The launchers' modal
