@@ -60,16 +60,19 @@ else
     status=1
 fi
 
-# The banner files come from the current directory: the clip reader is
-# fuzzed for a minute on every run, and that run counts as one test.
-echo "=== fuzzing the clip reader for 60 s"
-if NUMBRIX_FUZZ_BUILD="$out/fuzz" "$here/fuzz/run.sh" 60; then
-    passed=$((passed + 1))
-else
-    echo "=== fuzzing FAILED"
-    failed=$((failed + 1))
-    status=1
-fi
+# Each fuzz target (the banner clip reader, the number readers, the
+# automation dispatch) runs for a minute on every run; each run counts as
+# one test.
+for target in avi_clip number_text automation_dispatch; do
+    echo "=== fuzzing $target for 60 s"
+    if NUMBRIX_FUZZ_BUILD="$out/fuzz" "$here/fuzz/run.sh" 60 "$target"; then
+        passed=$((passed + 1))
+    else
+        echo "=== fuzzing $target FAILED"
+        failed=$((failed + 1))
+        status=1
+    fi
+done
 
 total=$((passed + failed))
 if [ "$total" -gt 0 ]; then
@@ -78,5 +81,5 @@ else
     percent=0
     status=1
 fi
-echo "$percent% tests passed, $failed tests failed out of $total (plain and sanitizer builds, the package check and the fuzz run together)"
+echo "$percent% tests passed, $failed tests failed out of $total (plain and sanitizer builds, the package check and the fuzz runs together)"
 exit $status
