@@ -4,7 +4,8 @@
 // apply strictly left to right as keyed, one pending operation, one error
 // state (division by zero). The display text is computed from the registers
 // by CalcDisplayText; this class only writes it into the window. Keys reach
-// the engine through the message map and accelerator table 102.
+// the engine through the message map and accelerator table 102, and the
+// desktop's copy and paste keys through PreTranslateMessage.
 
 #include "platform/dialog/AnimateCtrl.h"
 #include "platform/dialog/Dialog.h"
@@ -108,6 +109,10 @@ public:
     void OnClickedInchToMm();
     void OnClickedMmToInch();
     void OnSetFocusDisplay();
+    // Copy and paste by the desktop's keys (calc/CalcClipboard.cpp): the
+    // display's number to the clipboard, a number from it as the operand.
+    void OnEditCopy();
+    void OnEditPaste();
 
     // Utility launchers: each opens its dialog modally over this window
     // (calc/CalcLaunchers.cpp, whose table also routes their commands).

@@ -3,6 +3,7 @@
 // whatever control has the focus.
 
 #include "CalcDlg.h"
+#include "platform/dialog/ClipboardKeys.h"
 #include "utilities/Degrees.h"
 
 #include <cmath>
@@ -50,6 +51,16 @@ const MessageMap& CCalcDlg::GetMessageMap() const
 
 BOOL CCalcDlg::PreTranslateMessage(const MSG& msg)
 {
+    // The desktop's copy and paste keys come before the table, which has
+    // no entries for them and keeps exactly its own.
+    if (IsCopyKey(msg)) {
+        OnEditCopy();
+        return TRUE;
+    }
+    if (IsPasteKey(msg)) {
+        OnEditPaste();
+        return TRUE;
+    }
     if (m_hAccel != nullptr && TranslateAccelerator(this, m_hAccel, msg))
         return TRUE;
     return CDialog::PreTranslateMessage(msg);

@@ -65,6 +65,13 @@ const ControlTemplate kControls[] = {
     {C::kGoals, ControlKind::PushButton, "Goals", 45, 150, 35, 15, kTabKey},
 };
 
+// No label stands by these: their names for assistive technology.
+const AccessibleText kAccessibleTexts[] = {
+    {C::kDisplay, "Display", nullptr},
+    {C::kCalendar, "Calendar", nullptr},
+    {C::kAnimation, "Banner", nullptr},
+};
+
 }  // namespace
 
 extern const DialogTemplate kCalculatorTemplate = {
@@ -73,4 +80,5 @@ extern const DialogTemplate kCalculatorTemplate = {
     1, 1, 290, 170,
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_3DLOOK,
     kControls,
+    kAccessibleTexts,
 };

@@ -21,8 +21,19 @@ const ControlTemplate kControls[] = {
     {CPhotoSizeDlg::kWidthPixels, ControlKind::RadioButton, "pixels", 60, 65, 33, 10, kUnit},
 };
 
+// The edits have the picture for a label, and the two pairs of unit
+// buttons read alike: what assistive technology is told instead.
+const AccessibleText kAccessibleTexts[] = {
+    {CPhotoSizeDlg::kHeightEdit, "Height", nullptr},
+    {CPhotoSizeDlg::kWidthEdit, "Width", nullptr},
+    {CPhotoSizeDlg::kHeightInches, nullptr, "Height in inches"},
+    {CPhotoSizeDlg::kHeightPixels, nullptr, "Height in pixels"},
+    {CPhotoSizeDlg::kWidthInches, nullptr, "Width in inches"},
+    {CPhotoSizeDlg::kWidthPixels, nullptr, "Width in pixels"},
+};
+
 }  // namespace
 
 extern const DialogTemplate kPhotoSizeTemplate = {
-    CPhotoSizeDlg::kTemplate, "Photo Sizing", 0, 0, 157, 95, kDialogStyle, kControls,
+    CPhotoSizeDlg::kTemplate, "Photo Sizing", 0, 0, 157, 95, kDialogStyle, kControls, kAccessibleTexts,
 };

@@ -23,6 +23,7 @@ inline constexpr WORD VK_TAB = 0x09;
 inline constexpr WORD VK_RETURN = 0x0D;
 inline constexpr WORD VK_ESCAPE = 0x1B;
 inline constexpr WORD VK_SPACE = 0x20;
+inline constexpr WORD VK_INSERT = 0x2D;
 inline constexpr WORD VK_LEFT = 0x25;
 inline constexpr WORD VK_UP = 0x26;
 inline constexpr WORD VK_RIGHT = 0x27;

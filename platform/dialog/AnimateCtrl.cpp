@@ -204,6 +204,7 @@ BOOL CAnimateCtrl::Create(DWORD style, const CRect& rect, CWnd* parent, UINT)
     m_animation = new AnimationWidget(this, style, host);
     m_animation->setGeometry(origin.x() + rect.left, origin.y() + rect.top, rect.Width(), rect.Height());
     m_animation->setFocusPolicy(Qt::NoFocus);
+    m_animation->setAccessibleName(host->accessibleName());  // the placeholder's, "Banner" or the like
     m_animation->setVisible((style & WS_VISIBLE) != 0);
     m_widget = m_animation;
     return TRUE;

@@ -1,6 +1,7 @@
 #include "platform/dialog/Dialog.h"
 
 #include "platform/dialog/detail/ControlFactory.h"
+#include "platform/dialog/detail/ControlLabels.h"
 #include "platform/dialog/detail/DialogWindow.h"
 #include "platform/dialog/detail/IconResource.h"
 #include "platform/WinApp.h"
@@ -53,6 +54,16 @@ void FocusFirstTabStop(QWidget* window)
             return;
         }
     }
+}
+
+// Names an edit or result field by its label, and gives a control the
+// name or description the template's table has for it.
+void DescribeForAssistiveTech(const DialogTemplate& t, const ControlTemplate& control, QWidget* widget)
+{
+    if (const std::string name = AccessibleNameOf(t, control); !name.empty())
+        widget->setAccessibleName(QString::fromStdString(name));
+    if (const std::string description = AccessibleDescriptionOf(t, control); !description.empty())
+        widget->setAccessibleDescription(QString::fromStdString(description));
 }
 
 DialogWindow* HostOf(QWidget* widget)
@@ -109,6 +120,7 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
     QLabel* pendingBuddy = nullptr;
     for (const ControlTemplate& control : t.controls) {
         QWidget* widget = CreateControl(control, host);
+        DescribeForAssistiveTech(t, control, widget);
         if (pendingBuddy != nullptr) {
             pendingBuddy->setBuddy(widget);
             pendingBuddy = nullptr;

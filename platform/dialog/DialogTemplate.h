@@ -29,12 +29,23 @@ struct ControlTemplate {
     DWORD style;
 };
 
+// What assistive technology is told of a control beyond what the
+// template's layout says: a name for a control no label stands beside (the
+// calculator's display), a description that tells look-alike controls apart
+// (two "inches" buttons).
+struct AccessibleText {
+    int id;
+    const char* name;         // null: the label beside it, or its caption
+    const char* description;  // null: none
+};
+
 struct DialogTemplate {
     int id;
     const char* caption;
     int x, y, cx, cy;  // dialog units
     DWORD style;
     std::span<const ControlTemplate> controls;
+    std::span<const AccessibleText> accessibleTexts = {};
 };
 
 // Looks a template up among the program's resources; null when there is none.

@@ -3,8 +3,12 @@
 
 #include "CalcTestSupport.h"
 
+#include "platform/dialog/Clipboard.h"
+
 #include <QAbstractButton>
 #include <QLineEdit>
+
+#include <string>
 
 namespace {
 
@@ -202,6 +206,89 @@ TEST_F(CalcWindow, HidingAndShowingKeepsTheWindowAndItsState)
     EXPECT_TRUE(calc->GetVisible());
     EXPECT_EQ(calc->GetSafeHwnd(), before);
     EXPECT_EQ(Display(), "314.");
+}
+
+// Copy: the display's text exactly as shown, and nothing when it shows no
+// number (the empty display of a fresh window, an error text).
+TEST_F(CalcWindow, CopyTakesTheDisplaysNumberAsShown)
+{
+    const struct {
+        const char* typed;  // then the key C clicks, when not 0
+        int clicked;
+        const char* copied;  // nullptr: the clipboard keeps what it had
+    } cases[] = {
+        {"", 0, nullptr},
+        {"12.5", 0, "12.5"},
+        {"3=", 0, "3."},
+        {"1/3=", 0, "0.3333333333"},
+        {"90", C::kKeyCos, nullptr},  // INVALID ENTRY! Press ESC
+        {"5/0=", 0, nullptr},         // Can't divide by zero! Press ESC
+    };
+    for (const auto& c : cases) {
+        for (const Qt::Key key : {Qt::Key_C, Qt::Key_Insert}) {
+            SCOPED_TRACE(std::string(c.typed) + (key == Qt::Key_C ? " Ctrl+C" : " Ctrl+Insert"));
+            calc->OnClickedClear();
+            if (*c.typed == '\0' && c.clicked == 0)
+                calc->SetDlgItemText(C::kDisplay, "");  // as before the first update
+            TypeText(c.typed);
+            if (c.clicked != 0)
+                Click(c.clicked);
+            const CString shown = Display();
+            SetClipboardText("from before");
+            Type(key, Qt::ControlModifier);
+            EXPECT_EQ(GetClipboardText(), c.copied != nullptr ? c.copied : "from before");
+            EXPECT_EQ(Display(), shown);
+        }
+    }
+}
+
+// Paste: a number the strict reader accepts becomes the operand as if its
+// digits had been keyed, so keys go on from it; anything else, and any text
+// in the error state, changes nothing.
+TEST_F(CalcWindow, PasteMakesANumberTheOperandAsIfKeyed)
+{
+    constexpr const char* kDivideByZero = "Can't divide by zero! Press ESC";
+    constexpr const char* kInvalid = "INVALID ENTRY! Press ESC";
+    const struct {
+        const char* clipboard;
+        const char* before;  // keyed before the paste
+        const char* pasted;  // the display after it
+        const char* after;   // keyed after it
+        const char* result;  // the display then
+    } cases[] = {
+        {"12.5", "7", "12.5", "+1=", "13.5"},
+        {"12.5", "7", "12.5", "3", "12.53"},
+        {" 3 ", "7", "3.", "4", "34."},
+        {"12.", "7", "12.", "5", "12.5"},
+        {"1e3", "2*", "1000.", "=", "2000."},
+        {"2.5e-1", "7", "0.25", "5", "0.255"},
+        {"1.5e1", "7", "15.", "2", "152."},
+        {"-4", "10+", "-4.", "=", "6."},
+        {"abc", "7", "7.", "+1=", "8."},
+        {"", "7", "7.", "+1=", "8."},
+        {"0x10", "7", "7.", "+1=", "8."},
+        {"inf", "7", "7.", "+1=", "8."},
+        {"12.5 apples", "7", "7.", "+1=", "8."},
+        {"1e999", "7", kInvalid, "+1=", kInvalid},
+        {"12.5", "5/0=", kDivideByZero, "+1=", kDivideByZero},
+        {"abc", "5/0=", kDivideByZero, "+1=", kDivideByZero},
+    };
+    for (const auto& c : cases) {
+        for (const bool byInsert : {false, true}) {
+            SCOPED_TRACE(std::string("\"") + c.clipboard + "\" after " + c.before +
+                         (byInsert ? " by Shift+Insert" : " by Ctrl+V"));
+            calc->OnClickedClear();
+            TypeText(c.before);
+            SetClipboardText(c.clipboard);
+            if (byInsert)
+                Type(Qt::Key_Insert, Qt::ShiftModifier);
+            else
+                Type(Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(Display(), c.pasted);
+            TypeText(c.after);
+            EXPECT_EQ(Display(), c.result);
+        }
+    }
 }
 
 }  // namespace

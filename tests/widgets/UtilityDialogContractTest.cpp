@@ -2,7 +2,9 @@
 // its caption, starting texts and picture; Done refuses a field the exchange
 // rejects (message box, the field focused and selected, the dialog open);
 // Esc and Enter do what its accelerator table says (no table: Esc cancels,
-// Enter presses Done); the close box and Alt+F4 close without validation;
+// Enter presses Done); Tab and Shift+Tab walk its tab stops in template
+// order and every mnemonic of its template reaches its control, so the
+// keyboard alone serves; the close box and Alt+F4 close without validation;
 // and a second opening starts afresh. What a dialog computes, and its
 // special controls, are tested in its own file.
 
@@ -19,9 +21,11 @@
 #include "utilities/finance/SavingsDlg.h"
 #include "calc/AboutDlg.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
 
+#include <cctype>
 #include <functional>
 #include <map>
 #include <memory>
@@ -296,7 +300,98 @@ void TypeRefused(const CDialog& dlg, const Refusal& refusal)
     TypeInto(dlg, refusal.field, refusal.typed);
 }
 
+// The controls Tab stops at, in template order: tab stops that are
+// enabled and shown.
+std::vector<QWidget*> TabStopsOf(const CDialog& dlg)
+{
+    std::vector<QWidget*> stops;
+    const DialogTemplate* t = FindDialogTemplate(dlg.TemplateId());
+    for (const ControlTemplate& c : t->controls) {
+        if ((c.style & WS_TABSTOP) && !(c.style & (WS_DISABLED | WS_HIDDEN_CONTROL))) {
+            EXPECT_GE(c.id, 0) << "a tab stop without an id cannot be checked";
+            stops.push_back(Control(dlg, c.id));
+        }
+    }
+    return stops;
+}
+
+// Each mnemonic of the template (Alt and the letter after a lone '&') and
+// the control it reaches: a label's focuses the control after it, a
+// button's presses the button.
+std::vector<std::pair<Qt::Key, QWidget*>> MnemonicsOf(const CDialog& dlg)
+{
+    std::vector<std::pair<Qt::Key, QWidget*>> mnemonics;
+    const DialogTemplate* t = FindDialogTemplate(dlg.TemplateId());
+    for (size_t i = 0; i < t->controls.size(); ++i) {
+        const std::string caption = t->controls[i].caption != nullptr ? t->controls[i].caption : "";
+        const size_t mark = caption.find('&');
+        if (mark == std::string::npos || mark + 1 >= caption.size() || caption[mark + 1] == '&')
+            continue;
+        const bool label = t->controls[i].kind == ControlKind::Static;
+        const ControlTemplate& target = t->controls[label ? i + 1 : i];
+        const auto letter = static_cast<Qt::Key>(std::toupper(static_cast<unsigned char>(caption[mark + 1])));
+        mnemonics.emplace_back(letter, Control(dlg, target.id));
+    }
+    return mnemonics;
+}
+
 class UtilityDialogContract : public ::testing::TestWithParam<UtilityDialog> {};
+
+TEST_P(UtilityDialogContract, TabAndShiftTabWalkTheTabStopsInTemplateOrder)
+{
+    const UtilityDialog& row = GetParam();
+    const auto dlg = row.make();
+    std::vector<QWidget*> expected;
+    std::vector<QWidget*> forward;
+    std::vector<QWidget*> backward;
+    RunModal(*dlg, [&] {
+        expected = TabStopsOf(*dlg);
+        ASSERT_FALSE(expected.empty());
+        expected.front()->setFocus(Qt::TabFocusReason);
+        for (size_t i = 0; i < expected.size(); ++i) {
+            forward.push_back(dlg->Widget()->focusWidget());
+            Press(*dlg, Qt::Key_Tab);
+        }
+        // Round once, and back.
+        for (size_t i = 0; i < expected.size(); ++i) {
+            Press(*dlg, Qt::Key_Backtab, Qt::ShiftModifier);
+            backward.insert(backward.begin(), dlg->Widget()->focusWidget());
+        }
+        dlg->SendCommand(IDCANCEL);
+    });
+    EXPECT_EQ(forward, expected);
+    EXPECT_EQ(backward, expected);
+}
+
+TEST_P(UtilityDialogContract, MnemonicsReachTheirControls)
+{
+    const UtilityDialog& row = GetParam();
+    const auto dlg = row.make();
+    std::vector<std::pair<Qt::Key, QWidget*>> expected;
+    std::vector<std::pair<Qt::Key, QWidget*>> reached;
+    RunModal(*dlg, [&] {
+        // Shortcuts go to the active window only.
+        dlg->Widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg->Widget()));
+        expected = MnemonicsOf(*dlg);
+        for (const auto& [letter, control] : expected) {
+            auto* button = qobject_cast<QAbstractButton*>(control);
+            bool clicked = false;
+            QMetaObject::Connection watch;
+            if (button != nullptr)
+                watch = QObject::connect(button, &QAbstractButton::clicked, [&clicked] { clicked = true; });
+            Press(*dlg, letter, Qt::AltModifier);
+            // A pressed button shows itself down a moment before its click.
+            if (button != nullptr)
+                reached.emplace_back(letter, QTest::qWaitFor([&] { return clicked; }, 2000) ? button : nullptr);
+            else
+                reached.emplace_back(letter, dlg->Widget()->focusWidget());
+            QObject::disconnect(watch);
+        }
+        dlg->SendCommand(IDCANCEL);
+    });
+    EXPECT_EQ(reached, expected);
+}
 
 TEST_P(UtilityDialogContract, OpensWithItsCaptionStartingTextsAndPicture)
 {

@@ -1,6 +1,8 @@
 #include "platform/dialog/detail/ControlFactory.h"
 
+#include "platform/dialog/detail/AccessibleControls.h"
 #include "platform/dialog/detail/CompiledResources.h"
+#include "platform/dialog/detail/ControlLabels.h"
 #include "platform/dialog/detail/DialogWindow.h"
 #include "platform/dialog/detail/IconResource.h"
 #include "platform/dialog/Icon.h"
@@ -24,11 +26,14 @@ namespace {
 // it, and no partner is cleared automatically.
 class RadioButton : public QRadioButton {
 public:
-    RadioButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
+    RadioButton(const QString& caption, QWidget* parent) : QRadioButton(parent)
     {
         // Qt's radio buttons clear their siblings and refuse to be cleared
         // themselves; ours are each a group of one.
         setAutoExclusive(false);
+        // Qt would call it a check box; marked before the caption is set.
+        MarkRadioButtonForAssistiveTech(this);
+        setText(caption);
     }
 
 protected:
@@ -98,9 +103,14 @@ QWidget* CreateEdit(const ControlTemplate& c, DialogWindow* host)
     // scrolls, which is what a line edit is. One that wraps, or that grows
     // by lines (scrolling vertically or taking Enter), is a text box; it
     // wraps only when it does not scroll horizontally.
+    // The user cannot type into a read-only, disabled or hidden edit (the
+    // bolt-hole list's copy); neither may assistive technology write it.
+    const bool readOnly = Has(c, ES_READONLY) || Has(c, WS_DISABLED) || Has(c, WS_HIDDEN_CONTROL);
     const bool growsByLines = Has(c, ES_AUTOVSCROLL) || Has(c, ES_WANTRETURN) || !Has(c, ES_AUTOHSCROLL);
     if (Has(c, ES_MULTILINE) && growsByLines) {
         auto* box = new QPlainTextEdit(host);
+        if (readOnly)
+            MarkReadOnlyForAssistiveTech(box);
         box->setReadOnly(Has(c, ES_READONLY));
         // No undo: the document would keep every text removed from it for
         // an undo nobody asks for, so replacing a long list grew memory by
@@ -115,6 +125,8 @@ QWidget* CreateEdit(const ControlTemplate& c, DialogWindow* host)
         edit = box;
     } else {
         auto* line = new QLineEdit(host);
+        if (readOnly)
+            MarkReadOnlyForAssistiveTech(line);
         line->setReadOnly(Has(c, ES_READONLY));
         line->setFrame(Has(c, WS_BORDER));
         line->setAlignment(Has(c, ES_RIGHT) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
@@ -131,7 +143,14 @@ QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
 {
     // Pictures and icons name their image in the caption; the text is for
     // plain statics only.
-    auto* label = new QLabel(c.kind == ControlKind::Static ? Caption(c) : QString(), host);
+    // Marked before its text is set: setting it already asks for the
+    // label's accessible interface when assistive technology listens.
+    auto* label = new QLabel(host);
+    const bool result = IsResultField(c);
+    if (result)
+        MarkReadOnlyForAssistiveTech(label);
+    if (c.kind == ControlKind::Static)
+        label->setText(Caption(c));
     if (c.kind == ControlKind::Picture) {
         // Bitmap N is res/BitmapN.bmp, drawn for the control's size at the
         // usual font; scaled so the picture keeps to its rectangle at any
@@ -165,6 +184,13 @@ QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);  // a thin line, as a bordered static has
     // A static with a tab stop takes the focus (and shows nothing of it).
     label->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::TabFocus : Qt::NoFocus);
+    if (result) {
+        // A result can be selected with the mouse and copied (Ctrl+C or its
+        // context menu); the click that selects gives it the focus the copy
+        // key needs, but Tab still passes it by.
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    }
     return label;
 }
 
@@ -218,6 +244,7 @@ private:
         // follows its frame there instead, and the frame hands it the focus.
         QWidget::setTabOrder(this, calendar);
         setFocusProxy(calendar);
+        calendar->setAccessibleName(accessibleName());
         calendar->show();
         if (hadFocus)
             calendar->setFocus();

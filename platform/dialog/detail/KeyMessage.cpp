@@ -16,6 +16,7 @@ WORD VirtualKeyOf(int key)
     case Qt::Key_Backtab: return VK_TAB;
     case Qt::Key_Backspace: return VK_BACK;
     case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_Insert: return VK_INSERT;
     case Qt::Key_Left: return VK_LEFT;
     case Qt::Key_Up: return VK_UP;
     case Qt::Key_Right: return VK_RIGHT;

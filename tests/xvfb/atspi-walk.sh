@@ -1,0 +1,70 @@
+#!/bin/sh
+# The calculator through AT-SPI, as assistive technology reaches it: starts
+# a virtual display (Xvfb) and a private session bus of its own, the
+# program on Qt's X platform with its accessibility bridge always on (Qt's
+# offscreen platform has none), and atspi_walk.py against it. The
+# accessibility bus itself is started by D-Bus activation inside the private
+# session bus, and needs DISPLAY and a runtime directory set before it.
+#
+# Usage: atspi-walk.sh PROGRAM
+# Exits 0 when every check passes, 1 when one fails, 77 (skipped) when Xvfb,
+# dbus-run-session or Debian's python3-pyatspi is missing.
+set -u
+program=${1:?usage: atspi-walk.sh PROGRAM}
+case $program in /*) ;; *) program=$(pwd)/$program ;; esac
+here=$(cd "$(dirname "$0")" && pwd)
+started=$(date +%s.%N)
+
+for tool in Xvfb xdpyinfo dbus-run-session /usr/bin/python3; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    echo "SKIP: python3-pyatspi is not installed (scripts/install-deps.sh installs it)"
+    exit 77
+fi
+
+work=$(mktemp -d)
+xvfb=""
+cleanup() {
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    [ -n "$xvfb" ] && wait "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+. "$here/../../scripts/xvfb.sh"
+start_xvfb "$work" 2>&1 || { echo "FAIL: Xvfb did not start"; exit 1; }
+
+# Throw-away data, configuration and runtime directories (the registration
+# file, Qt's and the accessibility bus's sockets), an empty current directory.
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$work/cwd" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NUMBRIX_PROGRAM="$program" NUMBRIX_WORK="$work"
+
+# Inside the private bus: the program in the background, the walk, and the
+# program ended (by its process id) whatever the walk found.
+dbus-run-session -- sh -c '
+    (cd "$NUMBRIX_WORK/cwd" && exec "$NUMBRIX_PROGRAM") >"$NUMBRIX_WORK/program.log" 2>&1 &
+    calc=$!
+    timeout 90 /usr/bin/python3 "$0"
+    status=$?
+    kill "$calc" 2>/dev/null
+    wait "$calc" 2>/dev/null
+    exit $status
+' "$here/atspi_walk.py" 2>"$work/bus.log"
+status=$?
+awk -v s="$started" -v e="$(date +%s.%N)" 'BEGIN { printf "took %.1f s\n", e - s }'
+if [ $status -ne 0 ]; then
+    echo "--- the program's output:"
+    cat "$work/program.log"
+    echo "--- the bus's:"
+    cat "$work/bus.log"
+    echo "FAIL: the walk found faults (above)"
+    exit 1
+fi
+exit 0
