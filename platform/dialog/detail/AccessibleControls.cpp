@@ -146,9 +146,12 @@ public:
 
     void scrollToSubstring(int, int) override {}
 
-    QString attributes(int offset, int* start, int* end) const override
+    // Plain text: one run without attributes over all of it (an empty run
+    // would leave a client that walks the runs where it started).
+    QString attributes(int, int* start, int* end) const override
     {
-        *start = *end = Clamp(offset);
+        *start = 0;
+        *end = characterCount();
         return {};
     }
 
