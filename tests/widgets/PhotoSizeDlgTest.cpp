@@ -20,16 +20,20 @@ protected:
 };
 
 // The picture stands left of the height field; the unit buttons are
-// reached by the mouse only.
-TEST_F(PhotoSizing, PictureBesideTheHeightAndUnitButtonsWithoutTabStops)
+// reached with Tab and chosen with Space, as the mouse would.
+TEST_F(PhotoSizing, PictureBesideTheHeightAndUnitButtonsChosenFromTheKeyboard)
 {
     RunModal(dlg, [this] {
         auto* picture =
             qobject_cast<QLabel*>(dlg.Widget()->childAt(Control(dlg, Photo::kHeightEdit)->x() - 5, 20));
         ASSERT_NE(picture, nullptr);
         EXPECT_FALSE(picture->pixmap().isNull());
-        for (int id : {Photo::kHeightInches, Photo::kHeightPixels, Photo::kWidthInches, Photo::kWidthPixels})
-            EXPECT_FALSE(Control(dlg, id)->focusPolicy() & Qt::TabFocus) << id;
+        TypeInto(dlg, Photo::kHeightEdit, "4");
+        Control(dlg, Photo::kHeightPixels)->setFocus(Qt::TabFocusReason);
+        Press(dlg, Qt::Key_Space);
+        EXPECT_EQ(dlg.GetDlgItemText(Photo::kHeightEdit), "288.0000");
+        EXPECT_TRUE(Checked(dlg, Photo::kHeightPixels));
+        dlg.SendCommand(IDCANCEL);
     });
 }
 

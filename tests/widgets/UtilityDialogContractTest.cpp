@@ -300,14 +300,15 @@ void TypeRefused(const CDialog& dlg, const Refusal& refusal)
     TypeInto(dlg, refusal.field, refusal.typed);
 }
 
-// The controls Tab stops at, in template order: tab stops that are
-// enabled and shown.
+// The controls Tab stops at, in template order: tab stops and radio
+// buttons that are enabled and shown.
 std::vector<QWidget*> TabStopsOf(const CDialog& dlg)
 {
     std::vector<QWidget*> stops;
     const DialogTemplate* t = FindDialogTemplate(dlg.TemplateId());
     for (const ControlTemplate& c : t->controls) {
-        if ((c.style & WS_TABSTOP) && !(c.style & (WS_DISABLED | WS_HIDDEN_CONTROL))) {
+        const bool stop = (c.style & WS_TABSTOP) || c.kind == ControlKind::RadioButton;
+        if (stop && !(c.style & (WS_DISABLED | WS_HIDDEN_CONTROL))) {
             EXPECT_GE(c.id, 0) << "a tab stop without an id cannot be checked";
             stops.push_back(Control(dlg, c.id));
         }

@@ -90,8 +90,12 @@ QWidget* CreateButton(const ControlTemplate& c, DialogWindow* host)
     }
     const UINT id = static_cast<UINT>(c.id);
     QObject::connect(button, &QAbstractButton::clicked, host, [host, id] { host->Notify(id, BN_CLICKED); });
-    // A push button takes the focus when clicked even without a tab stop.
-    button->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    // A push button takes the focus when clicked even without a tab stop. A
+    // radio button is a choice the keyboard must reach too: Tab stops at it
+    // whatever its template says (the unit buttons have no tab stop and no
+    // mnemonic, and each is a group of its own, so no arrow key leads there).
+    const bool tabStop = Has(c, WS_TABSTOP) || c.kind == ControlKind::RadioButton;
+    button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     return button;
 }
 
