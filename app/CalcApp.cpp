@@ -4,9 +4,14 @@
 #include "platform/dialog/MessageBox.h"
 #include "platform/automation/Ole.h"
 
+#include <cstdio>
+
 namespace {
 constexpr UINT kCannotStartAutomation = 100;
 constexpr UINT kCannotShowWindow = 103;
+constexpr char kNoDisplay[] =
+    "numbrix-calc: there is no display to show the calculator on (is DISPLAY set?); "
+    "scripts/run.sh starts a virtual display and the calculator on it\n";
 }
 
 const MessageMap& CCalcApp::GetMessageMap() const
@@ -32,6 +37,13 @@ BOOL CCalcApp::InitInstance()
         }
         COleObjectFactory::RegisterAll();
         return TRUE;
+    }
+
+    // A user's run is for a user to see: without a display it says so on
+    // the terminal and ends before it makes any window.
+    if (!AfxHasDisplay()) {
+        std::fputs(kNoDisplay, stderr);
+        return FALSE;
     }
 
     // A user's run: the window first. The object belongs to its window from

@@ -34,6 +34,10 @@ void CCalcDlg::SetVisible(BOOL value)
             ShowWindow(SW_HIDE);
         return;
     }
+    // A server started where no display can be reached works windowless;
+    // the client asking for the window is told why it gets none.
+    if (!AfxHasDisplay())
+        AfxThrowOleDispatchException(0, "There is no display to show the calculator on");
     if (GetSafeHwnd() == nullptr && !Create(kTemplate, nullptr))
         return;
     CWinApp* app = AfxGetApp();

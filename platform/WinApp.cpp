@@ -1,5 +1,7 @@
 #include "platform/WinApp.h"
 
+#include "platform/automation/detail/OleExports.h"
+#include "platform/automation/detail/SessionBusProbe.h"
 #include "platform/dialog/MessageBox.h"
 #include "platform/system/ShellOpen.h"
 
@@ -10,10 +12,65 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <cstring>
+#include <future>
+#include <string>
+#include <vector>
 
 namespace {
 
 CWinApp* g_app = nullptr;
+bool g_hasDisplay = true;
+
+// Qt's platforms in the order we try them when the user names none: the
+// X display, else drawing off the screen, so that a run without a display
+// can still serve automation clients instead of aborting inside Qt.
+constexpr char kPlatformsWithFallback[] = "xcb;offscreen";
+
+bool UserChosePlatform(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    return false;
+}
+
+// While Qt picks its platform: what it says about the X display it could
+// not reach is held back, then dropped when we fell back to drawing off
+// the screen (the program says so itself, in its own words) and passed on
+// otherwise.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+std::vector<HeldMessage> g_heldMessages;
+QtMessageHandler g_previousHandler = nullptr;
+
+void HoldPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    const char* category = context.category != nullptr ? context.category : "";
+    if (type != QtFatalMsg && (std::strcmp(category, "qt.qpa.xcb") == 0 || std::strcmp(category, "qt.qpa.plugin") == 0)) {
+        g_heldMessages.push_back({type, category, text});
+        return;
+    }
+    g_previousHandler(type, context, text);
+}
+
+void ReleaseHeldMessages(bool pass)
+{
+    qInstallMessageHandler(g_previousHandler);
+    if (pass) {
+        for (const HeldMessage& held : g_heldMessages) {
+            const QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
+            g_previousHandler(held.type, context, held.text);
+        }
+    }
+    g_heldMessages.clear();
+}
 
 // The user guide beside the program (a build tree), else where an install
 // puts it: <prefix>/bin/<program> and <prefix>/share/doc/<program>/.
@@ -65,6 +122,11 @@ void CWinApp::OnHelp()
     ShellOpen(FileUrl(m_helpFilePath));
 }
 
+BOOL AfxHasDisplay()
+{
+    return g_hasDisplay ? TRUE : FALSE;
+}
+
 CWinApp* AfxGetApp()
 {
     return g_app;
@@ -84,10 +146,32 @@ int AfxWinMain(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
+    const bool platformChosen = UserChosePlatform(argc, argv);
+    if (!platformChosen) {
+        qputenv("QT_QPA_PLATFORM", kPlatformsWithFallback);
+        g_previousHandler = qInstallMessageHandler(HoldPlatformMessages);
+    }
+
+    // The session bus is probed while Qt starts, and settled before the
+    // first window: on the X display Qt's accessibility bridge connects to
+    // the bus as the first controls are made, and a daemon that accepts but
+    // never answers would hold it (and the window) for ever.
+    std::future<BusProbeResult> busProbe =
+        std::async(std::launch::async, [address = SessionBusAddress()] {
+            return ProbeBusAddress(address, kSessionBusAnswerBound);
+        });
+
     // Qt adopts the user's locale for the whole process. Numbers are still
     // written and read with the point: Format and the number readers switch
     // to the C locale object (text/detail/CLocale) for each call themselves.
     QApplication application(argc, argv);
+    if (!platformChosen) {
+        // The programs we start choose their own platform.
+        qunsetenv("QT_QPA_PLATFORM");
+        g_hasDisplay = QGuiApplication::platformName() != QLatin1String("offscreen");
+        ReleaseHeldMessages(g_hasDisplay);
+    }
+    SettleSessionBus(busProbe.get());
 
     CWinApp* app = AfxGetApp();
     if (app == nullptr)

@@ -55,6 +55,12 @@ CWinApp* AfxGetApp();
 // Ends the event loop with `exitCode` once the current event is handled.
 void AfxPostQuitMessage(int exitCode);
 
+// FALSE when the program runs without a display it did not ask for: none
+// could be reached, so Qt draws off the screen, where no user sees a
+// window. TRUE on a real display, and when the user chose the off-screen
+// platform himself (QT_QPA_PLATFORM or -platform).
+BOOL AfxHasDisplay();
+
 // The program's entry: builds the Qt application, runs InitInstance of the
 // application object and then the event loop. Returns the exit code.
 int AfxWinMain(int argc, char** argv);

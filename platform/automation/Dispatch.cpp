@@ -22,3 +22,8 @@ const DispatchEntry* FindDispatchEntry(const DispatchMap& map, std::string_view 
     }
     return nullptr;
 }
+
+void AfxThrowOleDispatchException(WORD code, LPCTSTR description)
+{
+    throw COleDispatchException(code, description != nullptr ? description : "");
+}

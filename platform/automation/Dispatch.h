@@ -9,6 +9,7 @@
 #include "platform/WinTypes.h"
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <string_view>
 #include <type_traits>
@@ -59,6 +60,20 @@ struct DispatchEntry {
 };
 
 using DispatchMap = std::vector<DispatchEntry>;
+
+// What a dispatch function throws to refuse a call it cannot carry out: the
+// client gets an error whose message is the description, and the call has
+// changed nothing (the function throws before it does).
+class COleDispatchException : public std::exception {
+public:
+    COleDispatchException(WORD code, CString description) : m_wCode(code), m_strDescription(std::move(description)) {}
+    const char* what() const noexcept override { return m_strDescription.c_str(); }
+
+    WORD m_wCode;
+    CString m_strDescription;
+};
+
+[[noreturn]] void AfxThrowOleDispatchException(WORD code, LPCTSTR description);
 
 // The entry called `name`, compared without regard to ASCII case, as the
 // dispatch of the Windows design matched names; null when there is none.

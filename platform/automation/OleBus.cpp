@@ -5,9 +5,12 @@
 #include "platform/automation/detail/OleExports.h"
 
 #include "platform/automation/detail/DispatchObject.h"
+#include "platform/automation/detail/SessionBusProbe.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QPointer>
 
 #include <algorithm>
@@ -71,12 +74,18 @@ void Unexport(const QString& path)
     exports.erase(it);
 }
 
+// Sent without waiting for the answer: a daemon that has stopped answering
+// must not hold the window's close or the program's end. Calls on one
+// connection keep their order, so a later request for the name still comes
+// after this.
 void ReleaseName(const QString& name)
 {
     QDBusConnection bus = OleBus();
     if (bus.isConnected())
-        bus.interface()->unregisterService(name);
+        bus.interface()->asyncCall(QStringLiteral("ReleaseName"), name);
 }
+
+bool g_sessionBusSettled = false;
 
 }  // namespace
 
@@ -85,9 +94,34 @@ QDBusConnection OleBus()
     return QDBusConnection::sessionBus();
 }
 
+void SettleSessionBus(BusProbeResult probe)
+{
+    if (g_sessionBusSettled)
+        return;
+    g_sessionBusSettled = true;
+    if (probe != BusProbeResult::Silent)
+        return;
+    // Qt keeps the first answer about the session bus for the whole
+    // process: have it try an address that fails at once, so that it never
+    // waits on the silent daemon, then give the environment its address
+    // back for the programs we start.
+    const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    const bool hadAddress = qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/dev/null");
+    (void)QDBusConnection::sessionBus().isConnected();
+    if (hadAddress)
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    else
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+}
+
 BOOL AfxOleInit()
 {
-    if (QCoreApplication::instance() == nullptr || !OleBus().isConnected())
+    if (QCoreApplication::instance() == nullptr)
+        return FALSE;
+    if (!g_sessionBusSettled)
+        SettleSessionBus(ProbeBusAddress(SessionBusAddress(), kSessionBusAnswerBound));
+    if (!OleBus().isConnected())
         return FALSE;
     static bool cleanupConnected = false;
     if (!cleanupConnected) {
@@ -169,16 +203,26 @@ HRESULT RegisterActiveObject(CAutomationObject* object, const CLSID& clsid, DWOR
     if (!ExportAutomationObject(object, path, ObjectInterfaceOf(factory->GetProgID(), factory->GetClassName())))
         return E_FAIL;
     // Queued, never replacing: a second copy waits for the first to go.
+    // Asked without waiting for the answer, so that a daemon that has
+    // stopped answering cannot hold the user's calculator; should the bus
+    // refuse, the registration ends silently, as a failed one would.
     const QString name = RunningObjectNameOf(factory->GetProgID());
-    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = OleBus().interface()->registerService(
-        name, QDBusConnectionInterface::QueueService, QDBusConnectionInterface::DontAllowReplacement);
-    if (!reply.isValid() || reply.value() == QDBusConnectionInterface::ServiceNotRegistered) {
-        Unexport(path);
-        return E_FAIL;
-    }
     static DWORD lastCookie = 0;
-    *registration = ++lastCookie;
-    RunningObjects()[*registration] = {object, path, name};
+    const DWORD cookie = ++lastCookie;
+    *registration = cookie;
+    RunningObjects()[cookie] = {object, path, name};
+    constexpr uint kQueueAndNeverReplace = 0;  // none of the name flags
+    QDBusPendingCall request = OleBus().interface()->asyncCall(QStringLiteral("RequestName"), name, kQueueAndNeverReplace);
+    auto* watcher = new QDBusPendingCallWatcher(request, QCoreApplication::instance());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [cookie, watcher] {
+        watcher->deleteLater();
+        const QDBusPendingReply<uint> reply = *watcher;
+        constexpr uint kPrimaryOwner = 1, kInQueue = 2, kAlreadyOwner = 4;
+        if (!reply.isError() && (reply.value() == kPrimaryOwner || reply.value() == kInQueue ||
+                                 reply.value() == kAlreadyOwner))
+            return;
+        RevokeActiveObject(cookie, nullptr);
+    });
     return S_OK;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/automation/detail/OleExports.h"
 
 #include "platform/automation/detail/ActivationFile.h"
+#include "platform/automation/detail/SameProgram.h"
 #include "platform/WinApp.h"
 
 #include <QCoreApplication>
@@ -101,7 +102,7 @@ public:
 private:
     QString InterfaceName() const { return QLatin1String(m_factory.GetProgID()) + QStringLiteral(".Factory"); }
     // The client a creation request is for, or empty with `error` set.
-    QString ClientOf(const QDBusMessage& message, QDBusMessage& error) const;
+    QString ClientOf(const QDBusMessage& message, const QDBusConnection& connection, QDBusMessage& error) const;
     QDBusMessage CreateInstance(const QDBusMessage& message, const QString& client, const QDBusConnection& connection);
     void PassOn(const QDBusMessage& message, const QString& client, QDBusConnection connection);
     QDBusMessage PropertyCall(const QDBusMessage& message);
@@ -139,7 +140,7 @@ bool FactoryObject::handleMessage(const QDBusMessage& message, const QDBusConnec
     } else if ((interfaceName.isEmpty() || interfaceName == InterfaceName()) &&
                (message.member() == QLatin1String("CreateInstance") ||
                 message.member() == QLatin1String("CreateInstanceFor"))) {
-        const QString client = ClientOf(message, reply);
+        const QString client = ClientOf(message, connection, reply);
         if (client.isEmpty()) {
             // `reply` holds the refusal
         } else if (m_used) {
@@ -158,7 +159,8 @@ bool FactoryObject::handleMessage(const QDBusMessage& message, const QDBusConnec
     return true;
 }
 
-QString FactoryObject::ClientOf(const QDBusMessage& message, QDBusMessage& error) const
+QString FactoryObject::ClientOf(const QDBusMessage& message, const QDBusConnection& connection,
+                                QDBusMessage& error) const
 {
     if (message.member() == QLatin1String("CreateInstance")) {
         if (message.signature().isEmpty())
@@ -171,6 +173,15 @@ QString FactoryObject::ClientOf(const QDBusMessage& message, QDBusMessage& error
     if (message.signature() != QLatin1String("s") || !client.startsWith(QLatin1Char(':'))) {
         error = message.createErrorReply(QDBusError::InvalidArgs,
                                          QStringLiteral("CreateInstanceFor takes a client's unique bus name"));
+        return {};
+    }
+    // Naming the client is for a server of this program passing a request
+    // on, and no one else: anyone could otherwise make a server whose life
+    // follows some other connection. Refused, the server stays unused.
+    const QDBusReply<uint> caller = connection.interface()->servicePid(message.service());
+    if (!caller.isValid() || !RunsThisProgram(caller.value())) {
+        error = message.createErrorReply(QDBusError::AccessDenied,
+                                         QStringLiteral("CreateInstanceFor is for this program's own servers"));
         return {};
     }
     return client;

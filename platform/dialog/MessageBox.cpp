@@ -1,12 +1,21 @@
 #include "platform/dialog/MessageBox.h"
 
 #include "platform/StringTable.h"
+#include "platform/WinApp.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+
 int AfxMessageBox(const CString& text, UINT type)
 {
+    // Without a display nobody could see the box, let alone press OK: the
+    // message goes to the terminal and counts as answered.
+    if (!AfxHasDisplay()) {
+        std::fprintf(stderr, "%s: %s\n", AfxGetAppName().c_str(), text.c_str());
+        return IDOK;
+    }
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     if ((type & 0xF0) == MB_ICONEXCLAMATION)
         icon = QMessageBox::Warning;

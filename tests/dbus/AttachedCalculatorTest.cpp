@@ -34,6 +34,8 @@ protected:
         m_calc->SetVisible(TRUE);
         ASSERT_TRUE(m_calc->GetVisible());
         ASSERT_TRUE(m_calc->RegisterActive());
+        // The running name is asked for without waiting for the answer.
+        ASSERT_TRUE(WaitFor([this] { return HasOwner(m_client, kRunningName); }));
         m_window = m_calc->Widget();
     }
 
@@ -134,6 +136,13 @@ TEST_F(AttachedCalculator, ButtonRunsTheKeyOfTheFirstCharacterOnly)
         EXPECT_EQ(result, QVariant(c.lastResult)) << c.keys.toStdString();
         EXPECT_EQ(Display(), c.display) << c.keys.toStdString();
     }
+    // A number is pressed as its decimal text: 7, then -2 is the minus key
+    // and 2.5 the digit 2.
+    Call("Clear");
+    for (const QVariant& key : {QVariant(7), QVariant::fromValue<qlonglong>(-2), QVariant(2.5)})
+        EXPECT_EQ(ReplyValue(Call("Button", {key})), QVariant(true)) << key.typeName();
+    Button("=");
+    EXPECT_EQ(Display(), "5.");
 }
 
 TEST_F(AttachedCalculator, ButtonWithAMegabyteStringPressesOneKey)
@@ -173,7 +182,7 @@ TEST_F(AttachedCalculator, UnknownNamesAndWrongCallsAreRefused)
         {"method read as property", m_client.GetProperty(kRunningName, "Evaluate"), kUnknownProperty},
         {"argument to Evaluate", Call("Evaluate", {1}), kInvalidArgs},
         {"Button without key", Call("Button"), kInvalidArgs},
-        {"Button with a number", Call("Button", {7}), kInvalidArgs},
+        {"Button with a boolean", Call("Button", {true}), kInvalidArgs},
         {"Button with two keys", Call("Button", {QStringLiteral("7"), QStringLiteral("8")}), kInvalidArgs},
         {"Set without variant", m_client.Call(wrongSetSignature), kInvalidArgs},
     };

@@ -144,13 +144,38 @@ TEST(ConvertArgument, VariantsAreUnwrappedAndContainersRefused)
     }
 }
 
-TEST(ConvertArgument, TextParametersTakeTextOnly)
+TEST(ConvertArgument, TextParametersTakeTextAndNumbersAsTheirDecimalText)
 {
-    const std::optional<DispValue> text = ConvertArgument(QStringLiteral("7+"), VT_BSTR);
-    ASSERT_TRUE(text);
-    EXPECT_EQ(text->text, "7+");
-    EXPECT_FALSE(ConvertArgument(7, VT_BSTR));
-    EXPECT_FALSE(ConvertArgument(QVariant::fromValue(QStringList{QStringLiteral("7")}), VT_BSTR));
+    const std::pair<QVariant, std::optional<std::string>> cases[] = {
+        {QStringLiteral("7+"), "7+"},
+        {QStringLiteral(""), ""},
+        {QVariant::fromValue<uchar>(255), "255"},
+        {QVariant::fromValue<short>(-2), "-2"},
+        {QVariant::fromValue<ushort>(65535), "65535"},
+        {7, "7"},
+        {QVariant::fromValue<uint>(4294967295u), "4294967295"},
+        {QVariant::fromValue<qlonglong>(-9223372036854775807LL - 1), "-9223372036854775808"},
+        {QVariant::fromValue<qulonglong>(18446744073709551615ULL), "18446744073709551615"},
+        {7.0, "7"},
+        {0.5, "0.5"},
+        {-2.25, "-2.25"},
+        {0.1, "0.1"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {123456789012345678.0, "1.23456789012346E+17"},
+        {1e-5, "1E-05"},
+        {-0.0, "0"},
+        {std::numeric_limits<double>::infinity(), std::nullopt},
+        {std::numeric_limits<double>::quiet_NaN(), std::nullopt},
+        {true, std::nullopt},
+        {QVariant::fromValue(QStringList{QStringLiteral("7")}), std::nullopt},
+        {QVariant::fromValue(QDBusObjectPath(QStringLiteral("/7"))), std::nullopt},
+        {QVariant::fromValue(QDBusVariant(QVariant(-2))), "-2"},
+    };
+    for (const auto& [value, expected] : cases) {
+        const std::optional<DispValue> text = ConvertArgument(value, VT_BSTR);
+        EXPECT_EQ(text ? std::optional<std::string>(text->text) : std::nullopt, expected)
+            << value.typeName() << " " << value.toString().toStdString();
+    }
 }
 
 TEST(AutomationLongFrom, TruncatesTowardZeroAndSaturates)

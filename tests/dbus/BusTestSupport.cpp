@@ -9,16 +9,25 @@
 #include <QThread>
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <sys/types.h>
 #include <unistd.h>
 
-PrivateBus::PrivateBus()
+PrivateBus::PrivateBus(bool display)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dataHome.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (display) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    } else {
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QString::fromLatin1(name));
+    }
     environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     m_daemon.setProcessEnvironment(environment);
+    // The daemon goes with the process that started it, however that ends
+    // (a death-test child ends with exit(), a hung one by its alarm).
+    m_daemon.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     // What the daemon and the servers it starts say on stderr stays visible.
     m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_daemon.setReadChannel(QProcess::StandardOutput);
@@ -37,6 +46,7 @@ PrivateBus::~PrivateBus()
 {
     if (m_daemon.state() == QProcess::NotRunning)
         return;
+    Continue();  // a stopped daemon would hold the cleanup below for ever
     // Nothing started on this bus outlives the test: end every other
     // process still connected to it before the bus goes.
     {
@@ -65,6 +75,19 @@ void PrivateBus::Kill()
     m_daemon.waitForFinished(5000);
 }
 
+void PrivateBus::Stop()
+{
+    if (m_daemon.state() != QProcess::NotRunning && ::kill(static_cast<pid_t>(m_daemon.processId()), SIGSTOP) == 0)
+        m_stopped = true;
+}
+
+void PrivateBus::Continue()
+{
+    if (m_stopped && m_daemon.state() != QProcess::NotRunning)
+        ::kill(static_cast<pid_t>(m_daemon.processId()), SIGCONT);
+    m_stopped = false;
+}
+
 void PrivateBus::Discard()
 {
     Kill();
@@ -88,9 +111,11 @@ namespace {
 int g_clientCount = 0;
 }
 
-Client::Client()
+Client::Client() : Client(TestBus().Address()) {}
+
+Client::Client(const QString& address)
     : m_name(QStringLiteral("test-client-%1").arg(++g_clientCount)),
-      m_bus(QDBusConnection::connectToBus(TestBus().Address(), m_name))
+      m_bus(QDBusConnection::connectToBus(address, m_name))
 {
 }
 

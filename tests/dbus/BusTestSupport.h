@@ -24,16 +24,21 @@ inline const QString kClassId = QStringLiteral("{830BAA84-3FD3-4A0E-8A00-25991F7
 
 // A dbus-daemon of this test process, with a data directory of its own for
 // activation files (XDG_DATA_HOME) and the offscreen platform for the
-// programs it starts.
+// programs it starts; or, with `display` false, no display at all for them
+// (no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM).
 class PrivateBus {
 public:
-    PrivateBus();
+    explicit PrivateBus(bool display = true);
     ~PrivateBus();
     bool Started() const { return !m_address.isEmpty(); }
     const QString& Address() const { return m_address; }
     QString DataHome() const { return m_dataHome.path(); }
     // Kills the daemon, as when the session ends under a running program.
     void Kill();
+    // Stops the daemon (SIGSTOP): it still accepts connections, answers
+    // nothing, until Continue.
+    void Stop();
+    void Continue();
     // Kills it and removes its data directory: for a process that ends
     // without running destructors.
     void Discard();
@@ -42,6 +47,7 @@ private:
     QTemporaryDir m_dataHome;
     QProcess m_daemon;
     QString m_address;
+    bool m_stopped = false;
 };
 
 // The daemon main() started for this process.
@@ -54,6 +60,8 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
 class Client {
 public:
     Client();
+    // A connection to the bus at `address` instead of the test bus.
+    explicit Client(const QString& address);
     ~Client();
     Client(const Client&) = delete;
     Client& operator=(const Client&) = delete;

@@ -112,6 +112,10 @@ TEST(ServerRun, TheFactoryRefusesWhatItCannotServeAndStaysUnused)
     EXPECT_EQ(factoryCall(kFactoryInterface, "CreateInstance", {1}), "org.freedesktop.DBus.Error.InvalidArgs");
     EXPECT_EQ(factoryCall(kFactoryInterface, "CreateInstanceFor", {"numbrix.calculator"}),
               "org.freedesktop.DBus.Error.InvalidArgs");
+    // Naming the client is for the program's own servers passing a request
+    // on; this test is another program.
+    EXPECT_EQ(factoryCall(kFactoryInterface, "CreateInstanceFor", {client.UniqueName()}),
+              "org.freedesktop.DBus.Error.AccessDenied");
     EXPECT_EQ(factoryCall(kFactoryInterface, "LockServer", {}), "org.freedesktop.DBus.Error.UnknownMethod");
     EXPECT_EQ(factoryCall(properties, "Set", {kFactoryInterface, "ClassId", readOnly}),
               "org.freedesktop.DBus.Error.PropertyReadOnly");

@@ -1,5 +1,6 @@
 #include "platform/automation/detail/AutomationArgs.h"
 
+#include "platform/text/Format.h"
 #include "platform/text/NumberText.h"
 
 #include <QDBusVariant>
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -51,6 +53,35 @@ std::optional<DispValue> FromDouble(double value, VARTYPE target)
     return FromInteger(RoundHalfToEven(value), target);
 }
 
+// A text parameter takes text as it is, and a number as automation writes
+// it for a text: an integer of any width as its decimal digits; a double with
+// 15 significant digits, the precision of automation's own double-to-text
+// conversion (so 7.0 is "7" and 0.1 "0.1", never "0.10000000000000001"), the
+// exponent as "1E+20", and a negative zero as "0". So Button(7) presses 7 and
+// Button(-2) minus. An infinity or a NaN has no decimal text, and a boolean
+// would press "-" for TRUE: both stay refused, as does everything else.
+std::optional<DispValue> ToText(const QVariant& value)
+{
+    const auto text = [](CString digits) { return DispValue{0, std::move(digits)}; };
+    switch (value.metaType().id()) {
+    case QMetaType::QString: return text(value.toString().toStdString());
+    case QMetaType::UChar: return text(std::to_string(value.value<uchar>()));
+    case QMetaType::Short: return text(std::to_string(value.value<short>()));
+    case QMetaType::UShort: return text(std::to_string(value.value<ushort>()));
+    case QMetaType::Int: return text(std::to_string(value.value<int>()));
+    case QMetaType::UInt: return text(std::to_string(value.value<uint>()));
+    case QMetaType::LongLong: return text(std::to_string(value.value<qlonglong>()));
+    case QMetaType::ULongLong: return text(std::to_string(value.value<qulonglong>()));
+    case QMetaType::Double: {
+        const double number = value.toDouble();
+        if (!std::isfinite(number))
+            return std::nullopt;
+        return text(Format("%.15G", number + 0.0));  // + 0.0 turns -0 into 0
+    }
+    default: return std::nullopt;
+    }
+}
+
 }  // namespace
 
 std::optional<double> NumberFromText(std::string_view text)
@@ -87,11 +118,8 @@ std::optional<DispValue> ConvertArgument(const QVariant& argument, VARTYPE targe
         value = qvariant_cast<QDBusVariant>(value).variant();
     }
 
-    if (target == VT_BSTR) {
-        if (value.metaType().id() != QMetaType::QString)
-            return std::nullopt;
-        return DispValue{0, value.toString().toStdString()};
-    }
+    if (target == VT_BSTR)
+        return ToText(value);
 
     switch (value.metaType().id()) {
     case QMetaType::UChar: return FromInteger(value.value<uchar>(), target);

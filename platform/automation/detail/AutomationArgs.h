@@ -4,7 +4,8 @@
 // fits, a double rounded to the nearest integer with ties to even, a boolean
 // as -1 or 0, a string that holds nothing but a number (blanks around it
 // allowed) read like a double. For a boolean target any non-zero number is
-// TRUE. Everything else is refused; the caller answers InvalidArgs and
+// TRUE. A text target takes text, and integers and doubles as their decimal
+// text. Everything else is refused; the caller answers InvalidArgs and
 // changes nothing.
 
 #include "platform/automation/Dispatch.h"

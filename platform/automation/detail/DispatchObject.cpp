@@ -41,6 +41,12 @@ QDBusMessage InvalidArgs(const QDBusMessage& message, const QString& why)
     return message.createErrorReply(QDBusError::InvalidArgs, why);
 }
 
+// A dispatch function's refusal, as the client sees it.
+QDBusMessage Refused(const QDBusMessage& message, const COleDispatchException& refusal)
+{
+    return message.createErrorReply(QDBusError::Failed, QString::fromStdString(refusal.m_strDescription));
+}
+
 }  // namespace
 
 DispatchObject::DispatchObject(CAutomationObject* target, QString interfaceName)
@@ -110,7 +116,12 @@ QDBusMessage DispatchObject::CallMethod(const QDBusMessage& message)
         argument = *converted;
     }
     const VARTYPE resultType = entry->type;
-    const DispValue result = entry->call(*m_target, argument);
+    DispValue result;
+    try {
+        result = entry->call(*m_target, argument);
+    } catch (const COleDispatchException& refusal) {
+        return Refused(message, refusal);
+    }
     if (resultType == VT_EMPTY)
         return message.createReply();
     return message.createReply(BusValueOf(result, resultType));
@@ -159,7 +170,11 @@ QDBusMessage DispatchObject::SetProperty(const QDBusMessage& message)
     const std::optional<DispValue> value = ConvertArgument(message.arguments().at(2), entry->type);
     if (!value)
         return InvalidArgs(message, QStringLiteral("The value cannot be converted to the property's type"));
-    entry->set(*m_target, *value);
+    try {
+        entry->set(*m_target, *value);
+    } catch (const COleDispatchException& refusal) {
+        return Refused(message, refusal);
+    }
     return message.createReply();
 }
 

@@ -4,12 +4,25 @@
 // class factories and CAutomationObject's destructor.
 
 #include "platform/automation/AutomationObject.h"
+#include "platform/automation/detail/SessionBusProbe.h"
 
 #include <QDBusConnection>
 #include <QString>
 
 // The session bus connection AfxOleInit opened (possibly since lost).
 QDBusConnection OleBus();
+
+// How long a session bus daemon has to answer the probe before the process
+// takes it for one that never will. A working daemon answers in well under
+// a millisecond; the bound keeps the first window within two seconds.
+inline constexpr std::chrono::milliseconds kSessionBusAnswerBound{1000};
+
+// Acts once on the probe of the session bus, before anything connects: a
+// silent daemon is then, for this process, no bus at all (everything that
+// asks for the session bus, Qt's accessibility bridge included, is told at
+// once that there is none). AfxWinMain settles it before the first window;
+// AfxOleInit does when nothing has yet.
+void SettleSessionBus(BusProbeResult probe);
 
 // Serves `object` at `path` under `interfaceName`. FALSE when the path is
 // taken, the object has no automation or the bus is gone.
