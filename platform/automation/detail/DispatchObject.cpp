@@ -153,8 +153,12 @@ QDBusMessage DispatchObject::GetProperty(const QDBusMessage& message)
     if (entry == nullptr)
         return error;
     const VARTYPE type = entry->type;
-    const DispValue value = entry->get(*m_target);
-    return message.createReply(QVariant::fromValue(QDBusVariant(BusValueOf(value, type))));
+    try {
+        const DispValue value = entry->get(*m_target);
+        return message.createReply(QVariant::fromValue(QDBusVariant(BusValueOf(value, type))));
+    } catch (const COleDispatchException& refusal) {
+        return Refused(message, refusal);
+    }
 }
 
 QDBusMessage DispatchObject::SetProperty(const QDBusMessage& message)
@@ -186,9 +190,13 @@ QDBusMessage DispatchObject::GetAllProperties(const QDBusMessage& message)
     if (!interfaceName.isEmpty() && interfaceName != m_interfaceName)
         return message.createErrorReply(kUnknownInterface, QStringLiteral("No interface %1 on this object").arg(interfaceName));
     QVariantMap all;
-    for (const DispatchEntry& entry : m_target->GetDispatchMap()) {
-        if (entry.isProperty && entry.get)
-            all.insert(QString::fromStdString(entry.name), BusValueOf(entry.get(*m_target), entry.type));
+    try {
+        for (const DispatchEntry& entry : m_target->GetDispatchMap()) {
+            if (entry.isProperty && entry.get)
+                all.insert(QString::fromStdString(entry.name), BusValueOf(entry.get(*m_target), entry.type));
+        }
+    } catch (const COleDispatchException& refusal) {
+        return Refused(message, refusal);
     }
     return message.createReply(QVariant::fromValue(all));
 }
