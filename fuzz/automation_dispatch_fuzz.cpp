@@ -342,8 +342,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         OneCall(in, *calc);
     EndCalculator(calc);
     // A Close without window asks the (absent) event loop to quit: drop the
-    // request. Withdrawn exports are deleted later: now.
+    // request, and deliver what else was posted as the loop would (which
+    // also empties the queue; removed events alone leave their slots in it).
+    // Withdrawn exports are deleted later: now.
     QCoreApplication::removePostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }

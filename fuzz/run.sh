@@ -64,7 +64,7 @@ build_automation_dispatch() {
         -DNUMBRIX_TESTS=OFF -DNUMBRIX_FUZZ=ON >"$dir/cmake.log"
     cmake --build "$dir/build" --target automation_dispatch_fuzz -j2 >"$dir/build.log" ||
         { tail -40 "$dir/build.log"; return 1; }
-    cp "$dir/build/fuzz/automation_dispatch_fuzz" "$dir/"
+    cp -f "$dir/build/fuzz/automation_dispatch_fuzz" "$dir/"
     options="-max_len=2048 -dict=$here/fuzz/dispatch.dict"
     # Its own private bus, so nothing it does reaches the desktop's; what the
     # libraries under us keep on purpose is not a leak of ours.
