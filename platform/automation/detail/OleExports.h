@@ -15,7 +15,7 @@ QDBusConnection OleBus();
 // How long a session bus daemon has to answer the probe before the process
 // takes it for one that never will. A working daemon answers in well under
 // a millisecond; the bound keeps the first window within two seconds.
-inline constexpr std::chrono::milliseconds kSessionBusAnswerBound{1000};
+inline constexpr std::chrono::milliseconds kSessionBusAnswerBound{500};
 
 // Acts once on the probe of the session bus, before anything connects: a
 // silent daemon is then, for this process, no bus at all (everything that
