@@ -9,6 +9,8 @@
 #include <QThread>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <sys/prctl.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -92,6 +94,14 @@ void PrivateBus::Discard()
 {
     Kill();
     m_dataHome.remove();
+}
+
+void EndChild(bool ok, const char* why)
+{
+    if (!ok)
+        std::fprintf(stderr, "child failed: %s\n", why);
+    TestBus().Discard();
+    std::exit(ok ? 0 : 1);
 }
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs)

@@ -53,6 +53,10 @@ private:
 // The daemon main() started for this process.
 PrivateBus& TestBus();
 
+// Ends a death-test child with status 0 when `ok`, else 1 after saying
+// `why` on stderr: its own bus goes with it.
+[[noreturn]] void EndChild(bool ok, const char* why);
+
 // Runs the event loop until `done` holds or `timeoutMs` passes.
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
 

@@ -16,9 +16,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 
 constexpr int kDisplay = 1030;
@@ -62,15 +59,6 @@ TEST(HeldObject, TheUsersCloseKeepsTheObjectAClientHolds)
     EXPECT_TRUE(WaitFor([&] {
         return observer.CallObject(server, "Evaluate").type() == QDBusMessage::ErrorMessage;
     }));
-}
-
-// Ends a death-test child: its own bus goes with it.
-[[noreturn]] void EndChild(bool ok, const char* why)
-{
-    if (!ok)
-        std::fprintf(stderr, "child failed: %s\n", why);
-    TestBus().Discard();
-    std::exit(ok ? 0 : 1);
 }
 
 void BusGoesAway()

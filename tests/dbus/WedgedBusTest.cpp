@@ -16,8 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -69,14 +67,6 @@ TEST(SessionBusProbe, TellsASilentDaemonFromAnAnsweringOne)
     EXPECT_EQ(ProbeBusAddress(address, 300ms), BusProbeResult::Silent);
     EXPECT_LT(timer.elapsed(), 2000);
     session.Continue();
-}
-
-[[noreturn]] void EndChild(bool ok, const char* why)
-{
-    if (!ok)
-        std::fprintf(stderr, "child failed: %s\n", why);
-    TestBus().Discard();
-    std::exit(ok ? 0 : 1);
 }
 
 void UsersRunOnAStoppedBus()
