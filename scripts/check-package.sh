@@ -9,7 +9,9 @@
 # apt-get, starts the program from its desktop entry's Exec, has the bus
 # start an automation server from the installed activation file, removes the
 # package and checks that none of its files remain; otherwise it says that
-# part is skipped. One PASS or FAIL line per check; exits 1 on any failure.
+# part is skipped. As root it also installs the package into a clean Debian
+# 12 root made by debootstrap (NUMBRIX_SKIP_CLEAN_ROOT=1 skips that).
+# One PASS or FAIL line per check; exits 1 on any failure.
 #
 # Usage: scripts/check-package.sh BUILD_DIR
 set -u
@@ -30,11 +32,23 @@ work=$(mktemp -d)
 xvfb=""
 calc=""
 installed=""
+mounted=""
+unmount_clean_root() {
+    for m in $mounted; do umount "$m" || umount -l "$m"; done
+    mounted=""
+}
 cleanup() {
     set +e
     [ -n "$calc" ] && kill "$calc" 2>/dev/null && wait "$calc" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
     [ -n "$installed" ] && env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q numbrix-calc >/dev/null 2>&1
+    # Never remove a root whose mounts are still there: the X socket
+    # directory lent to it is this machine's own.
+    unmount_clean_root
+    if grep -q " $work/" /proc/mounts; then
+        echo "check-package: $work still has mounts; left in place" >&2
+        return
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -224,6 +238,54 @@ else
         cat "$work/apt.log"
         fail "apt-get install $(basename "$deb")"
     fi
+fi
+
+# A clean Debian 12: a minimal root made by debootstrap, where apt-get must
+# pull every library the program needs from its Depends alone, the program
+# must start (on this machine's virtual display, whose socket directory is
+# lent to the root) and apt-get remove must take it all away.
+clean_root_check() {
+    clean="$work/clean-root"
+    mirror=$(sed -n 's/^URIs: *\(http[^ ]*debian\)\/*$/\1/p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n 1)
+    if ! debootstrap --variant=minbase bookworm "$clean" "${mirror:-http://deb.debian.org/debian}" >"$work/debootstrap.log" 2>&1; then
+        sed 's/^/    /' "$work/debootstrap.log" | tail -n 20
+        fail "debootstrap could not make a clean Debian 12 root"
+        return
+    fi
+    pass "debootstrap made a clean Debian 12 root ($(chroot "$clean" dpkg-query -W -f='.\n' | wc -l) packages)"
+    cp /etc/resolv.conf "$clean/etc/resolv.conf"
+    cp "$deb" "$clean/tmp/"
+    mount -t proc proc "$clean/proc" && mounted="$clean/proc"
+    mkdir -p "$clean/tmp/.X11-unix"
+    mount --bind /tmp/.X11-unix "$clean/tmp/.X11-unix" && mounted="$clean/tmp/.X11-unix $mounted"
+    if chroot "$clean" sh -c "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q /tmp/$(basename "$deb")" \
+            >"$work/clean-apt.log" 2>&1; then
+        pass "the clean root's apt-get install pulled $(sed -n 's/^\([0-9]*\) newly installed.*/\1/p; s/.* \([0-9]*\) newly installed.*/\1/p' "$work/clean-apt.log" | head -n 1) packages"
+        if window_appears chroot "$clean" sh -c 'cd /tmp && exec numbrix-calc'; then
+            pass "in the clean root the installed program's window appears"
+        else
+            fail "in the clean root the installed program's window did not appear"
+        fi
+        chroot "$clean" dpkg-query -L numbrix-calc >"$work/clean-paths"
+        chroot "$clean" sh -c 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -q numbrix-calc' >>"$work/clean-apt.log" 2>&1
+        left=""
+        while read -r path; do
+            [ -f "$clean$path" ] || [ -L "$clean$path" ] && left="$left $path"
+        done <"$work/clean-paths"
+        if [ -z "$left" ]; then pass "in the clean root apt-get remove left none of its files"; else fail "in the clean root these remain:$left"; fi
+    else
+        sed 's/^/    /' "$work/clean-apt.log" | tail -n 20
+        fail "the clean root's apt-get install"
+    fi
+    unmount_clean_root
+}
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "SKIP: the install into a clean Debian 12 root (needs root)"
+elif [ "${NUMBRIX_SKIP_CLEAN_ROOT:-}" = 1 ]; then
+    echo "SKIP: the install into a clean Debian 12 root (NUMBRIX_SKIP_CLEAN_ROOT=1)"
+else
+    clean_root_check
 fi
 
 echo "check-package: $failures failed, took $(($(date +%s) - started)) s"

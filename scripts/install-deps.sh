@@ -14,7 +14,7 @@ PACKAGES="
     dbus dbus-user-session dbus-x11 libglib2.0-bin python3 python3-dbus
     at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream debootstrap
 "
 
 missing=""
