@@ -284,7 +284,11 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: the install into a clean Debian 12 root (needs root)"
 elif [ "${NUMBRIX_SKIP_CLEAN_ROOT:-}" = 1 ]; then
     echo "SKIP: the install into a clean Debian 12 root (NUMBRIX_SKIP_CLEAN_ROOT=1)"
+elif ! chroot / true 2>/dev/null || ! mkdir -p "$work/probe-a" "$work/probe-b" ||
+    ! mount --bind "$work/probe-a" "$work/probe-b" 2>/dev/null; then
+    echo "SKIP: the install into a clean Debian 12 root (this machine allows no chroot or bind mount)"
 else
+    umount "$work/probe-b"
     clean_root_check
 fi
 
