@@ -55,9 +55,11 @@ constexpr int kDeepestNesting = 20;
 const char* const kMembers[] = {"Accum", "Operand", "Operation", "Visible", "Evaluate",
                                 "Clear", "Display", "Close",     "Button"};
 
-// The errors a call to the object may end in: its own, and Qt's for the
-// standard interfaces it answers for every object.
+// The errors a call to the object may end in: its own (Failed when a
+// function of the map refuses, as Visible does without a display), and Qt's
+// for the standard interfaces it answers for every object.
 const char* const kExpectedErrors[] = {
+    "org.freedesktop.DBus.Error.Failed",
     "org.freedesktop.DBus.Error.InvalidArgs",      "org.freedesktop.DBus.Error.UnknownMethod",
     "org.freedesktop.DBus.Error.UnknownProperty",  "org.freedesktop.DBus.Error.UnknownInterface",
     "org.freedesktop.DBus.Error.PropertyReadOnly", "org.freedesktop.DBus.Error.UnknownObject",
