@@ -41,8 +41,14 @@ const ControlTemplate kControls[] = {
     {CBoltHoleDlg::kHiddenList, ControlKind::Edit, "", 7, 175, 187, 12, kHiddenList},
 };
 
+// No label stands by the list Write It! fills: what assistive technology
+// calls it instead.
+const AccessibleText kAccessibleTexts[] = {
+    {CBoltHoleDlg::kListDisplay, "Hole coordinates", nullptr},
+};
+
 }  // namespace
 
 extern const DialogTemplate kBoltHoleTemplate = {
-    CBoltHoleDlg::kTemplate, "Bolt Hole Dialog", 0, 0, 201, 194, kDialogStyle, kControls,
+    CBoltHoleDlg::kTemplate, "Bolt Hole Dialog", 0, 0, 201, 194, kDialogStyle, kControls, kAccessibleTexts,
 };

@@ -60,7 +60,7 @@ DIALOGS = [
 # The bolt-hole dialog opens from the system menu.
 BOLT_HOLE = ("Bolt Hole Dialog", ["Done", "Write It!", "Copy"],
              ["Enter the number of holes:", "Bolt Circle Dia:", "Total Angle:", "Initial Angle:", "X", "Y", "Z"],
-             ["Spacing Angle:", ""])
+             ["Spacing Angle:", "Hole coordinates"])
 
 failures = []
 
