@@ -196,9 +196,18 @@ void CAnimateCtrl::ForgetWidget()
 
 BOOL CAnimateCtrl::Create(DWORD style, const CRect& rect, CWnd* parent, UINT)
 {
-    if (m_animation != nullptr || parent == nullptr || parent->Widget() == nullptr)
+    if (parent == nullptr || parent->Widget() == nullptr)
         return FALSE;
     QWidget* host = parent->Widget();
+    if (m_animation != nullptr) {
+        if (m_animation->parentWidget() == host)
+            return FALSE;  // created already
+        // Its window was destroyed but is not deleted yet (that waits for the
+        // event loop): a window created again before then gets its own
+        // control, and the old one goes with its window, telling nobody.
+        m_animation->Disown();
+        ForgetWidget();
+    }
     // The rectangle is in the parent's client area, inside any frame.
     const QPoint origin = host->contentsRect().topLeft();
     m_animation = new AnimationWidget(this, style, host);

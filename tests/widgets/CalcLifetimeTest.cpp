@@ -4,6 +4,7 @@
 
 #include "app/CalcApp.h"
 #include "calc/CalcDlg.h"
+#include "ModalTestSupport.h"
 
 #include <QApplication>
 #include <QTest>
@@ -77,6 +78,27 @@ TEST(Lifetime, WindowIsNotVisibleUntilShown)
     EXPECT_FALSE(calc.GetVisible());
     calc.SetVisible(FALSE);  // already hidden: nothing to do
     EXPECT_FALSE(calc.GetVisible());
+}
+
+// A client's Close and then Visible, before the event loop has deleted
+// the closed window: the new window gets its banner, and no message box
+// stops the call.
+TEST(Lifetime, AWindowShownAgainRightAfterCloseHasItsBanner)
+{
+    CWinApp app;
+    auto* calc = new CCalcDlg(nullptr);
+    calc->SetVisible(TRUE);
+    calc->Close();
+    MessageBoxAnswerer boxes;
+    boxes.Arm();
+    calc->SetVisible(TRUE);
+    QApplication::processEvents();
+    EXPECT_FALSE(boxes.shown) << boxes.text;
+    ASSERT_TRUE(calc->GetVisible());
+    const QWidget* banner = calc->GetDlgItem(CCalcDlg::kAnimation)->Widget();
+    EXPECT_EQ(banner->findChildren<QWidget*>().size(), 1);
+    calc->SendCommand(IDCANCEL);
+    QApplication::processEvents();
 }
 
 TEST(Lifetime, OKDoesNothing)
