@@ -36,7 +36,7 @@ const NameCase kCases[] = {
     {CAboutDlg::kTemplate, CAboutDlg::kDiskFigure, "Hard drive space:", "", "near beside beats one above"},
     {CBoltHoleDlg::kTemplate, CBoltHoleDlg::kBoltDia, "Bolt Circle Dia:", "", "the mnemonic taken out"},
     {CBoltHoleDlg::kTemplate, CBoltHoleDlg::kSpacingDisplay, "Spacing Angle:", "", "a bordered result"},
-    {CBoltHoleDlg::kTemplate, CBoltHoleDlg::kListDisplay, "", "", "statics further above are not its label"},
+    {CBoltHoleDlg::kTemplate, CBoltHoleDlg::kListDisplay, "Hole coordinates", "", "no label near: the template names it"},
     {CAccruedDlg::kTemplate, CAccruedDlg::kAccrued, "Accrued Amount $", "", "a lone sign led by its group"},
     {CCreditCardDlg::kTemplate, CCreditCardDlg::kPayoffTime, "Credit card will be paid off in", "",
      "the trailing blank gone"},
