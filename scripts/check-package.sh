@@ -157,11 +157,7 @@ if ! start_xvfb "$work"; then
     fail "Xvfb did not start"
     exit 1
 fi
-export QT_QPA_PLATFORM=xcb
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$work/cwd" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+isolate_program "$work"
 
 # Starts a command line in the empty directory and waits up to 30 s for a
 # viewable top-level window of the program's class; stops it then.

@@ -26,3 +26,18 @@ start_xvfb() {
         sleep 0.1
     done
 }
+
+# isolate_program WORKDIR: the program started from here on runs on the real
+# X platform (the display start_xvfb made), with no session bus (an address
+# where none listens: unset, libdbus would autolaunch one through the X
+# display and leave it running) and throwaway data, configuration and
+# runtime directories in WORKDIR, so that the per-user activation file a run
+# writes stays out of the caller's home; WORKDIR/cwd is an empty directory
+# to start it in.
+isolate_program() {
+    export QT_QPA_PLATFORM=xcb
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$1/no-bus"
+    export XDG_DATA_HOME="$1/data" XDG_CONFIG_HOME="$1/config" XDG_RUNTIME_DIR="$1/runtime"
+    mkdir -p "$1/cwd" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+}

@@ -53,11 +53,7 @@ start_xvfb "$work" 2>&1 || fail "Xvfb did not start"
 # (an address where none listens: unset, libdbus would autolaunch one through
 # the X display and leave it running); throw-away data and runtime
 # directories for the registration file and Qt; an empty current directory.
-export QT_QPA_PLATFORM=xcb
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$work/cwd" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+isolate_program "$work"
 # The screenshot tool is not what is tested: its leaks at exit (a sanitizer
 # build) are not this test's business.
 shoot() {
