@@ -61,6 +61,13 @@ BOOL CCalcDlg::PreTranslateMessage(const MSG& msg)
         OnEditPaste();
         return TRUE;
     }
+    // The keypad's decimal key is the point whatever character the layout
+    // gives it (a German layout types the comma, which the table does not
+    // know: 1, that key, 5 would read 15).
+    if (msg.virtualKey == VK_DECIMAL && !msg.control && !msg.alt) {
+        SendCommand(kKeyPoint);
+        return TRUE;
+    }
     if (m_hAccel != nullptr && TranslateAccelerator(this, m_hAccel, msg))
         return TRUE;
     return CDialog::PreTranslateMessage(msg);

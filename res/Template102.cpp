@@ -65,9 +65,12 @@ const ControlTemplate kControls[] = {
     {C::kGoals, ControlKind::PushButton, "Goals", 45, 150, 35, 15, kTabKey},
 };
 
-// No label stands by these: their names for assistive technology.
+// No label stands by these: their names for assistive technology. The focus
+// sink holds the focus while the keypad is worked, so it is what a screen
+// reader follows: it speaks the display's text.
 const AccessibleText kAccessibleTexts[] = {
     {C::kDisplay, "Display", nullptr},
+    {C::kFocusSink, nullptr, nullptr, C::kDisplay},
     {C::kCalendar, "Calendar", nullptr},
     {C::kAnimation, "Banner", nullptr},
 };

@@ -30,6 +30,8 @@ inline constexpr WORD VK_RIGHT = 0x27;
 inline constexpr WORD VK_DOWN = 0x28;
 inline constexpr WORD VK_F1 = 0x70;
 inline constexpr WORD VK_F4 = 0x73;
+inline constexpr WORD VK_F10 = 0x79;
+inline constexpr WORD VK_DECIMAL = 0x6E;  // the numeric keypad's decimal key, whatever it types
 // Letters and digits are their upper-case ASCII codes ('C' is 0x43).
 
 struct ACCEL {

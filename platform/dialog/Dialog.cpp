@@ -1,5 +1,6 @@
 #include "platform/dialog/Dialog.h"
 
+#include "platform/dialog/detail/AccessibleControls.h"
 #include "platform/dialog/detail/ControlFactory.h"
 #include "platform/dialog/detail/ControlLabels.h"
 #include "platform/dialog/detail/DialogWindow.h"
@@ -7,7 +8,9 @@
 #include "platform/WinApp.h"
 #include "platform/text/DialogItemInt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
@@ -66,6 +69,16 @@ void DescribeForAssistiveTech(const DialogTemplate& t, const ControlTemplate& co
         widget->setAccessibleDescription(QString::fromStdString(description));
 }
 
+// Shift+F10 does what the Menu key does: the focused control's context
+// menu, or where it has none, the window's own menu.
+void OpenContextMenuFromKeyboard(QWidget* window)
+{
+    QWidget* focus = window->focusWidget() != nullptr ? window->focusWidget() : window;
+    const QPoint middle = focus->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, middle, focus->mapToGlobal(middle));
+    QCoreApplication::sendEvent(focus, &event);
+}
+
 DialogWindow* HostOf(QWidget* widget)
 {
     return dynamic_cast<DialogWindow*>(widget);
@@ -118,6 +131,8 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
 
     QWidget* previousTabStop = nullptr;
     QLabel* pendingBuddy = nullptr;
+    const ControlTemplate* pendingMnemonic = nullptr;
+    QWidget* pendingMnemonicOwner = nullptr;
     for (const ControlTemplate& control : t.controls) {
         QWidget* widget = CreateControl(control, host);
         DescribeForAssistiveTech(t, control, widget);
@@ -125,9 +140,23 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
             pendingBuddy->setBuddy(widget);
             pendingBuddy = nullptr;
         }
+        if (pendingMnemonic != nullptr) {
+            host->mnemonics.Add(MnemonicOf(pendingMnemonic->caption), pendingMnemonicOwner, widget);
+            pendingMnemonic = nullptr;
+        }
         auto* label = qobject_cast<QLabel*>(widget);
         if (label != nullptr && label->text().contains(QLatin1Char('&')))
             pendingBuddy = label;
+        // A label's or group box's mnemonic reaches the control made next,
+        // a button's the button.
+        if (MnemonicOf(control.caption) != '\0') {
+            if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+                host->mnemonics.Add(MnemonicOf(control.caption), widget, widget);
+            } else if (control.kind == ControlKind::Static || control.kind == ControlKind::GroupBox) {
+                pendingMnemonic = &control;
+                pendingMnemonicOwner = widget;
+            }
+        }
         // Template order is tab order.
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previousTabStop != nullptr)
@@ -138,6 +167,12 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
             m_controls[control.id] = std::make_unique<CWnd>(widget);
     }
     m_widget = host;
+    for (const AccessibleText& text : t.accessibleTexts) {
+        CWnd* holder = GetDlgItem(text.id);
+        CWnd* spoken = GetDlgItem(text.speaksFor);
+        if (text.speaksFor != 0 && holder != nullptr && spoken != nullptr)
+            SpeakTextOf(spoken->Widget(), holder->Widget());
+    }
     if (t.style & WS_SYSMENU) {
         m_systemMenu = std::make_unique<CMenu>();
         m_systemMenu->AppendMenu(MF_STRING | MF_GRAYED, SC_SIZE, "&Size");
@@ -310,6 +345,12 @@ BOOL CDialog::HandleDialogKey(const MSG& msg)
     }
     if (msg.virtualKey == VK_SPACE && msg.alt && !msg.control && !msg.shift && m_systemMenu != nullptr) {
         ShowSystemMenu();
+        return TRUE;
+    }
+    if (msg.alt && !msg.control && HostOf(m_widget)->mnemonics.Activate(static_cast<char>(msg.virtualKey)))
+        return TRUE;
+    if (msg.virtualKey == VK_F10 && msg.shift && !msg.control && !msg.alt) {
+        OpenContextMenuFromKeyboard(m_widget);
         return TRUE;
     }
     if (msg.control || msg.alt)

@@ -33,10 +33,14 @@ struct ControlTemplate {
 // template's layout says: a name for a control no label stands beside (the
 // calculator's display), a description that tells look-alike controls apart
 // (two "inches" buttons).
+// A control that only holds the focus for another (the calculator's focus
+// sink, for the display) speaks for it: its name is that control's text, kept
+// so, and a screen reader reads it out as it changes.
 struct AccessibleText {
     int id;
     const char* name;         // null: the label beside it, or its caption
     const char* description;  // null: none
+    int speaksFor = 0;        // the control whose text is this one's name; 0 none
 };
 
 struct DialogTemplate {

@@ -10,6 +10,8 @@
 
 #include "ModalTestSupport.h"
 
+#include "platform/dialog/detail/ControlLabels.h"
+
 #include "utilities/engineering/BoltHoleDlg.h"
 #include "utilities/engineering/PhotoSizeDlg.h"
 #include "utilities/engineering/TrigDlg.h"
@@ -300,14 +302,14 @@ void TypeRefused(const CDialog& dlg, const Refusal& refusal)
     TypeInto(dlg, refusal.field, refusal.typed);
 }
 
-// The controls Tab stops at, in template order: tab stops and radio
-// buttons that are enabled and shown.
+// The controls Tab stops at, in template order: tab stops, radio buttons
+// and result fields that are enabled and shown.
 std::vector<QWidget*> TabStopsOf(const CDialog& dlg)
 {
     std::vector<QWidget*> stops;
     const DialogTemplate* t = FindDialogTemplate(dlg.TemplateId());
     for (const ControlTemplate& c : t->controls) {
-        const bool stop = (c.style & WS_TABSTOP) || c.kind == ControlKind::RadioButton;
+        const bool stop = (c.style & WS_TABSTOP) || c.kind == ControlKind::RadioButton || IsResultField(c);
         if (stop && !(c.style & (WS_DISABLED | WS_HIDDEN_CONTROL))) {
             EXPECT_GE(c.id, 0) << "a tab stop without an id cannot be checked";
             stops.push_back(Control(dlg, c.id));

@@ -190,10 +190,11 @@ QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
     label->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::TabFocus : Qt::NoFocus);
     if (result) {
         // A result can be selected with the mouse and copied (Ctrl+C or its
-        // context menu); the click that selects gives it the focus the copy
-        // key needs, but Tab still passes it by.
+        // context menu). Tab stops at it whatever its template says, so a
+        // user who cannot see it reaches it from the keyboard and hears it
+        // read (a screen reader reads what takes the focus).
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        label->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+        label->setFocusPolicy(Qt::StrongFocus);
     }
     return label;
 }

@@ -122,6 +122,21 @@ std::string WithoutMnemonic(const char* caption)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+char MnemonicOf(const char* caption)
+{
+    for (const char* p = caption != nullptr ? caption : ""; *p != '\0'; ++p) {
+        if (*p != '&')
+            continue;
+        if (p[1] == '&') {
+            ++p;
+            continue;
+        }
+        const auto letter = static_cast<unsigned char>(p[1]);
+        return std::isalnum(letter) ? static_cast<char>(std::toupper(letter)) : '\0';
+    }
+    return '\0';
+}
+
 std::string AccessibleNameOf(const DialogTemplate& dialog, const ControlTemplate& control)
 {
     if (const AccessibleText* text = AccessibleTextOf(dialog, control); text != nullptr && text->name != nullptr)

@@ -28,3 +28,7 @@ std::string AccessibleDescriptionOf(const DialogTemplate& dialog, const ControlT
 // A caption as it reads: "&&" is one '&', a lone '&' marks the mnemonic and
 // goes; blanks at the ends go too.
 std::string WithoutMnemonic(const char* caption);
+
+// The mnemonic of a caption, upper case: the letter or digit after its lone
+// '&' ("&Write It!" has W); 0 when it has none.
+char MnemonicOf(const char* caption);

@@ -62,6 +62,16 @@ namespace {
 
 // Application-wide filter: a key press reaches the dialog owning the window
 // before any widget sees it, as the message loop's PreTranslateMessage does.
+//
+// Qt first asks the focus widget whether it wants the key (ShortcutOverride)
+// before its own shortcuts may take it. The router claims every key of our
+// dialogs there and does nothing else: the dialog decides on the key press
+// itself, and the dialog keys Qt's shortcuts would otherwise handle (the
+// mnemonics) are the dialog's own. Deciding only on the press keeps every
+// key handled once whatever comes between the two: while assistive
+// technology listens, Qt's accessibility bridge holds the real press back,
+// asks the screen reader, and delivers a copy of it later, which Qt asks
+// about again; a press the screen reader keeps for itself reaches no dialog.
 class KeyRouter : public QObject {
 public:
     using QObject::QObject;
@@ -78,39 +88,12 @@ protected:
         auto* window = dynamic_cast<DialogWindow*>(widget->window());
         if (window == nullptr || window->Owner() == nullptr)
             return false;
-        auto* keyEvent = static_cast<QKeyEvent*>(event);
-
-        if (type == QEvent::KeyPress && m_consumed.Matches(*keyEvent)) {
-            // Already translated when Qt asked whether it is a shortcut.
-            m_consumed = {};
+        if (type == QEvent::ShortcutOverride) {
+            event->accept();
             return true;
         }
-        m_consumed = {};
-        const BOOL used = window->Owner()->PreTranslateMessage(KeyMessageFrom(*keyEvent));
-        if (!used)
-            return false;
-        if (type == QEvent::ShortcutOverride) {
-            // Accepting the override keeps Qt's shortcuts (mnemonics) from
-            // taking the key; the key press that follows is swallowed.
-            event->accept();
-            m_consumed = ConsumedKey::From(*keyEvent);
-        }
-        return true;
+        return window->Owner()->PreTranslateMessage(KeyMessageFrom(*static_cast<QKeyEvent*>(event)));
     }
-
-private:
-    struct ConsumedKey {
-        int key = 0;
-        Qt::KeyboardModifiers modifiers;
-        quint64 timestamp = 0;
-        bool valid = false;
-
-        static ConsumedKey From(const QKeyEvent& e) { return {e.key(), e.modifiers(), e.timestamp(), true}; }
-        bool Matches(const QKeyEvent& e) const
-        {
-            return valid && key == e.key() && modifiers == e.modifiers() && timestamp == e.timestamp();
-        }
-    } m_consumed;
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 // queued for a dying window reach nothing.
 
 #include "platform/dialog/DialogUnits.h"
+#include "platform/dialog/detail/DialogMnemonics.h"
 #include "platform/WinTypes.h"
 
 #include <QDialog>
@@ -27,6 +28,7 @@ public:
     void Notify(UINT id, UINT notification);
 
     DialogBaseUnits baseUnits{};
+    DialogMnemonics mnemonics;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -23,6 +23,7 @@ WORD VirtualKeyOf(int key)
     case Qt::Key_Down: return VK_DOWN;
     case Qt::Key_F1: return VK_F1;
     case Qt::Key_F4: return VK_F4;
+    case Qt::Key_F10: return VK_F10;
     default: return 0;
     }
 }
@@ -37,6 +38,11 @@ MSG KeyMessageFrom(const QKeyEvent& event)
     msg.control = mods.testFlag(Qt::ControlModifier);
     msg.alt = mods.testFlag(Qt::AltModifier);
     msg.virtualKey = VirtualKeyOf(event.key());
+    // The keypad's decimal key types the point or the comma as the layout
+    // says (a German layout gives it the comma); it is one key either way.
+    const bool keypad = mods.testFlag(Qt::KeypadModifier);
+    if (keypad && (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma))
+        msg.virtualKey = VK_DECIMAL;
 
     const QString text = event.text();
     if (!text.isEmpty()) {

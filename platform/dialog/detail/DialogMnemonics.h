@@ -1,0 +1,32 @@
+#pragma once
+// The mnemonics of one dialog window: Alt and the letter after a lone '&'
+// in a caption. A label's (or group box's) letter focuses the control it
+// stands for, a button's presses the button. The dialog handles them among
+// its own keys, as the Windows dialog manager does, instead of leaving them
+// to Qt's shortcuts (which never see a key of our dialogs, see the key
+// router), so a mnemonic acts once whatever comes between key and dialog.
+
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+class DialogMnemonics {
+public:
+    // `letter` is the upper-case mnemonic of `owner`'s caption; `target` is
+    // what it reaches: the control after a label or group box, the button
+    // itself.
+    void Add(char letter, QWidget* owner, QWidget* target);
+
+    // Acts on the mnemonic `letter` (any case) of the first control that
+    // has it and is shown and enabled; false when there is none.
+    bool Activate(char letter) const;
+
+private:
+    struct Entry {
+        char letter;
+        QPointer<QWidget> owner;
+        QPointer<QWidget> target;
+    };
+    std::vector<Entry> m_entries;
+};
