@@ -1,6 +1,6 @@
 #include "platform/dialog/Dialog.h"
 
-#include "platform/dialog/detail/AccessibleControls.h"
+#include "platform/dialog/detail/FocusHolderSpeech.h"
 #include "platform/dialog/detail/ControlFactory.h"
 #include "platform/dialog/detail/ControlLabels.h"
 #include "platform/dialog/detail/DialogWindow.h"

@@ -292,13 +292,3 @@ void MarkRadioButtonForAssistiveTech(QWidget* radioButton)
 {
     Mark(radioButton, kRadioButton);
 }
-
-void SpeakTextOf(QWidget* spoken, QWidget* holder)
-{
-    auto* line = qobject_cast<QLineEdit*>(spoken);
-    if (line == nullptr || holder == nullptr)
-        return;
-    holder->setAccessibleName(line->text());
-    QObject::connect(line, &QLineEdit::textChanged, holder,
-                     [holder](const QString& text) { holder->setAccessibleName(text); });
-}

@@ -15,9 +15,3 @@ class QWidget;
 // listens). The interface factory is installed on first use.
 void MarkReadOnlyForAssistiveTech(QWidget* control);
 void MarkRadioButtonForAssistiveTech(QWidget* radioButton);
-
-// Makes `holder` speak for `spoken`: the holder's accessible name is the
-// spoken control's text from now on, so assistive technology that follows
-// the focus hears every change of it (a name change of the focused object is
-// read out). For a control that holds the focus on another's behalf.
-void SpeakTextOf(QWidget* spoken, QWidget* holder);

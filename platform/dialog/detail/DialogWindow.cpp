@@ -47,9 +47,11 @@ void DialogWindow::keyPressEvent(QKeyEvent* event)
 
 void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
 {
+    // From the keyboard (the Menu key, Shift+F10) the focused control had
+    // its chance to show a menu of its own; the window's follows.
     QWidget* under = childAt(event->pos());
-    const bool background = under == nullptr || qobject_cast<QLabel*>(under) != nullptr ||
-                            qobject_cast<QGroupBox*>(under) != nullptr;
+    const bool background = event->reason() == QContextMenuEvent::Keyboard || under == nullptr ||
+                            qobject_cast<QLabel*>(under) != nullptr || qobject_cast<QGroupBox*>(under) != nullptr;
     if (m_owner == nullptr || !background) {
         event->ignore();
         return;

@@ -34,7 +34,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // A right click on the window's background (not on a control that acts)
-    // opens the system menu there.
+    // opens the system menu there; so do the Menu key and Shift+F10 where
+    // the focused control has no menu of its own.
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
