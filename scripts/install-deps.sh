@@ -12,7 +12,7 @@ PACKAGES="
     libx11-dev xvfb xauth x11-utils
     fonts-dejavu-core
     dbus dbus-user-session dbus-x11 libglib2.0-bin python3 python3-dbus
-    at-spi2-core python3-pyatspi
+    at-spi2-core python3-pyatspi orca openbox xdotool x11-xkb-utils
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream debootstrap
 "

@@ -6,16 +6,23 @@
 # accessibility bus itself is started by D-Bus activation inside the private
 # session bus, and needs DISPLAY and a runtime directory set before it.
 #
-# Usage: atspi-walk.sh PROGRAM
+# Usage: atspi-walk.sh PROGRAM [SCRIPT [TOOL...]]
+# SCRIPT is the walk to run (atspi_walk.py beside this file by default);
+# each TOOL (openbox, orca, xdotool, setxkbmap) must be installed for it, and
+# openbox is started as the window manager.
 # Exits 0 when every check passes, 1 when one fails, 77 (skipped) when Xvfb,
-# dbus-run-session or Debian's python3-pyatspi is missing.
+# dbus-run-session, Debian's python3-pyatspi or a TOOL is missing.
 set -u
-program=${1:?usage: atspi-walk.sh PROGRAM}
+program=${1:?usage: atspi-walk.sh PROGRAM [SCRIPT [TOOL...]]}
+script=${2:-$(dirname "$0")/atspi_walk.py}
+shift
+[ $# -gt 0 ] && shift
+case $script in /*) ;; *) script=$(pwd)/$script ;; esac
 case $program in /*) ;; *) program=$(pwd)/$program ;; esac
 here=$(cd "$(dirname "$0")" && pwd)
 started=$(date +%s.%N)
 
-for tool in Xvfb xdpyinfo dbus-run-session /usr/bin/python3; do
+for tool in Xvfb xdpyinfo dbus-run-session /usr/bin/python3 "$@"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
         exit 77
@@ -28,7 +35,9 @@ fi
 
 work=$(mktemp -d)
 xvfb=""
+wm=""
 cleanup() {
+    [ -n "$wm" ] && kill "$wm" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     [ -n "$xvfb" ] && wait "$xvfb" 2>/dev/null
     rm -rf "$work"
@@ -38,6 +47,12 @@ trap 'exit 1' INT TERM HUP
 
 . "$here/../../scripts/xvfb.sh"
 start_xvfb "$work" 2>&1 || { echo "FAIL: Xvfb did not start"; exit 1; }
+for tool in "$@"; do
+    if [ "$tool" = openbox ]; then
+        openbox --sm-disable >"$work/openbox.log" 2>&1 &
+        wm=$!
+    fi
+done
 
 # Throw-away data, configuration and runtime directories (the registration
 # file, Qt's and the accessibility bus's sockets), an empty current directory.
@@ -45,18 +60,19 @@ export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR
 mkdir -p "$work/cwd" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NUMBRIX_PROGRAM="$program" NUMBRIX_WORK="$work"
+export HOME="$work"  # what a screen reader keeps of its own goes here
 
 # Inside the private bus: the program in the background, the walk, and the
 # program ended (by its process id) whatever the walk found.
 dbus-run-session -- sh -c '
     (cd "$NUMBRIX_WORK/cwd" && exec "$NUMBRIX_PROGRAM") >"$NUMBRIX_WORK/program.log" 2>&1 &
     calc=$!
-    timeout 90 /usr/bin/python3 "$0"
+    timeout 150 /usr/bin/python3 "$0"
     status=$?
     kill "$calc" 2>/dev/null
     wait "$calc" 2>/dev/null
     exit $status
-' "$here/atspi_walk.py" 2>"$work/bus.log"
+' "$script" 2>"$work/bus.log"
 status=$?
 awk -v s="$started" -v e="$(date +%s.%N)" 'BEGIN { printf "took %.1f s\n", e - s }'
 if [ $status -ne 0 ]; then

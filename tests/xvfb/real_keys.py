@@ -1,0 +1,175 @@
+#!/usr/bin/python3
+"""Real key presses while assistive technology listens.
+
+A screen reader registers for the accessibility bus's events, and from then
+on the toolkit holds every key press back, asks the screen reader about it
+and delivers a copy. Registered for events the way a screen reader is, this
+types real X key presses (xdotool) at the calculator window and its dialogs
+under a real window manager (openbox), and checks that every key is handled
+exactly once: the display after each key of a table of sequences, typing
+into a dialog's edits, Enter and Esc there, the window menu by Shift+F10 and
+the Menu key (the bolt-hole dialog and the About box without the mouse),
+mnemonics, and the keypad's decimal key under a German layout.
+
+Exits 0 when every check passes, 1 otherwise; prints each failure.
+"""
+
+import subprocess
+import sys
+import time
+
+from atspi_walk import (Atspi, CALCULATOR, GLib, check, failures, fields, named, press, text_of, wait_for,
+                        window)
+
+# (what, keys typed one by one, the display after each key). Every row
+# starts from Clear All. Tab walks from the focus sink over the keys with tab
+# stops: ".", SIN, COS, TAN, Pi, ASIN, ACOS, ATAN, CE, %.
+KEY_ROWS = [
+    ("digits", "7 7 0", ["7.", "77.", "770."]),
+    ("point", "1 period 5", ["1.", "1.", "1.5"]),
+    ("operators and Enter", "7 plus 2 Return", ["7.", "7.", "2.", "9."]),
+    ("equals", "9 slash 4 equal", ["9.", "9.", "4.", "2.25"]),
+    ("minus and times", "5 minus 8 asterisk 2 Return", ["5.", "5.", "8.", "-3.", "2.", "-6."]),
+    ("numeric keypad", "KP_7 KP_Add KP_2 KP_Multiply KP_3 KP_Enter", ["7.", "7.", "2.", "9.", "3.", "27."]),
+    ("keypad decimal", "KP_1 KP_Decimal KP_5", ["1.", "1.", "1.5"]),
+    ("SIN by Tab and Space", "3 0 Tab Tab space", ["3.", "30.", "30.", "30.", "0.5"]),
+    ("CE by Tab and Space", "5 plus 1 2 " + "Tab " * 9 + "space 3 Return",
+     ["5.", "5.", "1.", "12."] + ["12."] * 9 + ["0.", "3.", "8."]),
+    ("Clear All by Esc and c", "4 2 Escape 4 2 c", ["4.", "42.", "0.", "4.", "42.", "0."]),
+    ("copy and paste", "1 2 period 5 ctrl+c Escape ctrl+v plus 1 Return",
+     ["1.", "12.", "12.", "12.5", "12.5", "0.", "12.5", "12.5", "1.", "13.5"]),
+]
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=False)
+
+
+def settle():
+    """Lets the program take the key (the copy comes after the screen reader's
+    answer) and this process take the events that came meanwhile."""
+    context = GLib.MainContext.default()
+    end = time.monotonic() + 0.25
+    while time.monotonic() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)
+
+
+def shown(display):
+    return text_of(display).strip()
+
+
+def activate(caption):
+    subprocess.run(["xdotool", "search", "--sync", "--name", f"^{caption}$", "windowactivate", "--sync"],
+                   check=False, timeout=20)
+    settle()
+
+
+def type_row(display, what, keys, expected):
+    key("Escape")
+    settle()
+    seen = []
+    for name in keys.split():
+        key(name)
+        settle()
+        seen.append(shown(display))
+    check(seen == expected, f"{what}: keyed {keys!r}, the display showed {seen}, expected {expected}")
+
+
+def german_keypad_decimal(display):
+    """Under a German layout the keypad's decimal key types a comma
+    (KP_Separator): it is the point all the same."""
+    subprocess.run(["setxkbmap", "de"], check=False)
+    try:
+        type_row(display, "keypad decimal, German layout", "KP_1 KP_Separator KP_5", ["1.", "1.", "1.5"])
+    finally:
+        subprocess.run(["setxkbmap", "us"], check=False)
+
+
+def loan_by_keyboard(calculator):
+    """The loan of the user guide's example typed into the dialog: each
+    character once, Enter computes, Tab reaches the results, Esc closes."""
+    press(named(calculator, "push button", "Loans"), waiting=False)
+    dialog = wait_for(lambda: window("Loan Calculator"))
+    if not check(dialog is not None, "loan: the dialog did not open"):
+        return
+    activate("Loan Calculator")
+    found = fields(dialog)
+    found["Amount Borrowed: $"].grab_focus()
+    settle()
+    # Each edit's text is selected when Tab reaches it, so typing replaces it.
+    for name in "ctrl+a 1 0 0 0 0 Tab 6 Tab 5 Return".split():
+        key(name)
+        settle()
+    typed = [text_of(found[n]) for n in ("Amount Borrowed: $", "Annual Interest Rate (APR):", "Number of")]
+    check(typed == ["10000", "6", "5"], f"loan: the edits hold {typed} after typing 10000, 6, 5")
+    results = [text_of(found[n]) for n in ("Interest: $", "Payment: $")]
+    check(results == ["1599.68", "193.33"], f"loan: Enter gave {results}")
+    key("Escape")
+    check(wait_for(lambda: window("Loan Calculator") is None), "loan: Esc did not close the dialog")
+
+
+def window_menu_by_keyboard(calculator, menu_key, letter, caption, close_key):
+    activate(CALCULATOR)
+    key(menu_key)
+    time.sleep(0.5)
+    key(letter)
+    dialog = wait_for(lambda: window(caption))
+    if not check(dialog is not None, f"{menu_key} then {letter} did not open {caption!r}"):
+        return None
+    activate(caption)
+    return dialog
+
+
+def bolt_hole_mnemonics(dialog):
+    """Alt+E reaches the number of holes (its text selected), a digit
+    replaces it once, Alt+W writes the list."""
+    key("alt+e")
+    settle()
+    key("6")
+    settle()
+    holes = fields(dialog)["Enter the number of holes:"]
+    check(text_of(holes) == "6", f"bolt hole: Alt+E then 6 left {text_of(holes)!r} in the number of holes")
+    key("alt+w")
+    spacing = fields(dialog)["Spacing Angle:"]
+    check(wait_for(lambda: text_of(spacing) == "60.00", 5), f"bolt hole: Alt+W showed spacing {text_of(spacing)!r}")
+
+
+def main():
+    def heard(event):
+        pass  # registered, as a screen reader is; what it hears does not matter here
+
+    listener = Atspi.EventListener.new(heard)
+    for kind in ("object:", "window:", "focus:"):
+        listener.register(kind)
+
+    calculator = wait_for(lambda: window(CALCULATOR), 30)
+    if not check(calculator is not None, "no calculator window on the accessibility bus"):
+        return 1
+    display = named(calculator, "text", "Display")
+    if not check(display is not None, "no display"):
+        return 1
+    activate(CALCULATOR)
+    for what, keys, expected in KEY_ROWS:
+        type_row(display, what, keys, expected)
+    german_keypad_decimal(display)
+
+    loan_by_keyboard(calculator)
+
+    bolt = window_menu_by_keyboard(calculator, "shift+F10", "b", "Bolt Hole Dialog", "Escape")
+    if bolt is not None:
+        bolt_hole_mnemonics(bolt)
+        key("Escape")
+        check(wait_for(lambda: window("Bolt Hole Dialog") is None), "bolt hole: Esc did not close it")
+    about = window_menu_by_keyboard(calculator, "Menu", "a", "About Orvel Calc", "Return")
+    if about is not None:
+        key("Return")
+        check(wait_for(lambda: window("About Orvel Calc") is None), "About: Enter did not close it")
+
+    print(f"{len(failures)} failure(s)")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
