@@ -68,9 +68,10 @@ def main():
         activate(CALCULATOR)
         orca.new()
         heard = []
+        display = named(calculator, "text", "Display")
         for name, number in (("7", "7."), ("plus", "7."), ("2", "2."), ("Return", "9.")):
             key(name)
-            settle()
+            wait_for(lambda: display.get_text(0, -1) == number, 5)
             said = orca.new()
             heard.append(said)
             if name != "plus":  # the display does not change: nothing new to say
