@@ -30,10 +30,11 @@ bool g_hasDisplay = true;
 // clients instead of aborting inside Qt.
 constexpr char kPlatformsWithFallback[] = "xcb;wayland;offscreen";
 
-// What Qt says while it tries the platforms that could not connect.
+// What Qt says while it tries the platforms that could not connect (the
+// Wayland platform says it without a category of its own).
 bool IsPlatformProbeCategory(const char* category)
 {
-    for (const char* probing : {"qt.qpa.xcb", "qt.qpa.wayland", "qt.qpa.plugin"}) {
+    for (const char* probing : {"qt.qpa.xcb", "qt.qpa.wayland", "qt.qpa.plugin", "default"}) {
         if (std::strcmp(category, probing) == 0)
             return true;
     }
@@ -65,7 +66,8 @@ QtMessageHandler g_previousHandler = nullptr;
 
 void HoldPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    const char* category = context.category != nullptr ? context.category : "";
+    // A message without a category (qErrnoWarning's) is the default one's.
+    const char* category = context.category != nullptr ? context.category : "default";
     if (type != QtFatalMsg && IsPlatformProbeCategory(category)) {
         g_heldMessages.push_back({type, category, text});
         return;
@@ -73,16 +75,25 @@ void HoldPlatformMessages(QtMsgType type, const QMessageLogContext& context, con
     g_previousHandler(type, context, text);
 }
 
+// Whether a held message is about a platform Qt tried before it settled
+// on `platform`: on Wayland, the X display it could not reach; off the
+// screen, all of them.
+bool SaidAboutAnEarlierTry(const std::string& category, const QString& platform)
+{
+    if (platform == QLatin1String("offscreen"))
+        return true;
+    if (platform == QLatin1String("wayland"))
+        return category == "qt.qpa.xcb" || category == "qt.qpa.plugin";
+    return false;
+}
+
 // Passes on what Qt said about the platform it settled on, and drops what
-// it said about those it tried before: on Wayland, that no X display could
-// be reached; off the screen, all of it.
+// it said about those it tried before.
 void ReleaseHeldMessages(const QString& platform)
 {
     qInstallMessageHandler(g_previousHandler);
-    const bool fellBack = platform != QLatin1String("xcb");
     for (const HeldMessage& held : g_heldMessages) {
-        const bool ownPlatform = held.category == "qt.qpa." + platform.toStdString();
-        if (platform == QLatin1String("offscreen") || (fellBack && !ownPlatform))
+        if (SaidAboutAnEarlierTry(held.category, platform))
             continue;
         const QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
         g_previousHandler(held.type, context, held.text);
