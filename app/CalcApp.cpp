@@ -10,7 +10,7 @@ namespace {
 constexpr UINT kCannotStartAutomation = 100;
 constexpr UINT kCannotShowWindow = 103;
 constexpr char kNoDisplay[] =
-    "numbrix-calc: there is no display to show the calculator on (is DISPLAY set?); "
+    "numbrix-calc: there is no display to show the calculator on (is DISPLAY or WAYLAND_DISPLAY set?); "
     "scripts/run.sh starts a virtual display and the calculator on it\n";
 }
 

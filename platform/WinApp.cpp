@@ -23,9 +23,23 @@ CWinApp* g_app = nullptr;
 bool g_hasDisplay = true;
 
 // Qt's platforms in the order we try them when the user names none: the
-// X display, else drawing off the screen, so that a run without a display
-// can still serve automation clients instead of aborting inside Qt.
-constexpr char kPlatformsWithFallback[] = "xcb;offscreen";
+// X display first wherever one is reachable (also under a Wayland session's
+// X server: placement and the window manager's decorations behave as we
+// test them), else the Wayland compositor natively, else drawing off the
+// screen, so that a run without a display can still serve automation
+// clients instead of aborting inside Qt.
+constexpr char kPlatformsWithFallback[] = "xcb;wayland;offscreen";
+
+// What Qt says while it tries the platforms that could not connect (the
+// Wayland platform says it without a category of its own).
+bool IsPlatformProbeCategory(const char* category)
+{
+    for (const char* probing : {"qt.qpa.xcb", "qt.qpa.wayland", "qt.qpa.plugin", "default"}) {
+        if (std::strcmp(category, probing) == 0)
+            return true;
+    }
+    return false;
+}
 
 bool UserChosePlatform(int argc, char** argv)
 {
@@ -38,7 +52,7 @@ bool UserChosePlatform(int argc, char** argv)
     return false;
 }
 
-// While Qt picks its platform: what it says about the X display it could
+// While Qt picks its platform: what it says about the displays it could
 // not reach is held back, then dropped when we fell back to drawing off
 // the screen (the program says so itself, in its own words) and passed on
 // otherwise.
@@ -52,22 +66,37 @@ QtMessageHandler g_previousHandler = nullptr;
 
 void HoldPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    const char* category = context.category != nullptr ? context.category : "";
-    if (type != QtFatalMsg && (std::strcmp(category, "qt.qpa.xcb") == 0 || std::strcmp(category, "qt.qpa.plugin") == 0)) {
+    // A message without a category (qErrnoWarning's) is the default one's.
+    const char* category = context.category != nullptr ? context.category : "default";
+    if (type != QtFatalMsg && IsPlatformProbeCategory(category)) {
         g_heldMessages.push_back({type, category, text});
         return;
     }
     g_previousHandler(type, context, text);
 }
 
-void ReleaseHeldMessages(bool pass)
+// Whether a held message is about a platform Qt tried before it settled
+// on `platform`: on Wayland, the X display it could not reach; off the
+// screen, all of them.
+bool SaidAboutAnEarlierTry(const std::string& category, const QString& platform)
+{
+    if (platform == QLatin1String("offscreen"))
+        return true;
+    if (platform == QLatin1String("wayland"))
+        return category == "qt.qpa.xcb" || category == "qt.qpa.plugin";
+    return false;
+}
+
+// Passes on what Qt said about the platform it settled on, and drops what
+// it said about those it tried before.
+void ReleaseHeldMessages(const QString& platform)
 {
     qInstallMessageHandler(g_previousHandler);
-    if (pass) {
-        for (const HeldMessage& held : g_heldMessages) {
-            const QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
-            g_previousHandler(held.type, context, held.text);
-        }
+    for (const HeldMessage& held : g_heldMessages) {
+        if (SaidAboutAnEarlierTry(held.category, platform))
+            continue;
+        const QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
+        g_previousHandler(held.type, context, held.text);
     }
     g_heldMessages.clear();
 }
@@ -165,11 +194,14 @@ int AfxWinMain(int argc, char** argv)
     // written and read with the point: Format and the number readers switch
     // to the C locale object (text/detail/CLocale) for each call themselves.
     QApplication application(argc, argv);
+    // On Wayland the compositor finds the program's name and icon through
+    // its desktop entry (the X window manager reads the window's class).
+    QGuiApplication::setDesktopFileName(QStringLiteral("numbrix-calc"));
     if (!platformChosen) {
         // The programs we start choose their own platform.
         qunsetenv("QT_QPA_PLATFORM");
         g_hasDisplay = QGuiApplication::platformName() != QLatin1String("offscreen");
-        ReleaseHeldMessages(g_hasDisplay);
+        ReleaseHeldMessages(QGuiApplication::platformName());
     }
     SettleSessionBus(busProbe.get());
 

@@ -10,11 +10,12 @@ PACKAGES="
     libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libx11-dev xvfb xauth x11-utils
+    qt6-wayland weston
     fonts-dejavu-core
     dbus dbus-user-session dbus-x11 libglib2.0-bin python3 python3-dbus
     at-spi2-core python3-pyatspi orca openbox xdotool x11-xkb-utils
     clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils appstream debootstrap
+    dpkg-dev file desktop-file-utils appstream debootstrap man-db
 "
 
 missing=""

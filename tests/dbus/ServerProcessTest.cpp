@@ -52,13 +52,15 @@ std::unique_ptr<QProcess> StartInteractive(Client& client, int queued)
     return process;
 }
 
+// The command line of a server run, its words separated by blanks: the
+// switch alone, or among Qt's own options with their values.
 class ServerSwitch : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ServerSwitch, ServerRunOffersTheFactoryOnlyAndServesOneClearedObject)
 {
     Client client;
     QFile::remove(ActivationFile());
-    auto server = StartCalculator({QString::fromLatin1(GetParam())});
+    auto server = StartCalculator(QString::fromLatin1(GetParam()).split(QLatin1Char(' ')));
     ASSERT_TRUE(WaitForOwner(client, kProgId, 15000)) << GetParam();
     const QString factoryOwner = NameOwner(client, kProgId);
 
@@ -89,7 +91,8 @@ TEST_P(ServerSwitch, ServerRunOffersTheFactoryOnlyAndServesOneClearedObject)
 
 INSTANTIATE_TEST_SUITE_P(AnyCase, ServerSwitch,
                          ::testing::Values("-Embedding", "/Embedding", "-Automation", "/Automation", "-AUTOMATION",
-                                           "/embedding"));
+                                           "/embedding", "-style Fusion -reverse -Automation",
+                                           "-session 1234_5 /Embedding -platform offscreen"));
 
 TEST(ServerRun, EndsByItselfWhenNoClientComes)
 {

@@ -1,0 +1,94 @@
+#!/bin/sh
+# The calculator on a Wayland compositor with no X server, through AT-SPI:
+# starts a headless weston of its own (its socket in a private runtime
+# directory), a private session bus, and the program with no DISPLAY and
+# its accessibility bridge always on, then atspi_wayland.py against it. The
+# program talks to the compositor with the Wayland library's request log on
+# (WAYLAND_DEBUG), so the walk can tell that its windows were made there and
+# not drawn off the screen.
+#
+# Usage: atspi-wayland.sh PROGRAM
+# Exits 0 when every check passes, 1 when one fails, 77 (skipped) when
+# weston, Qt's Wayland platform, dbus-run-session or python3-pyatspi is
+# missing.
+set -u
+program=${1:?usage: atspi-wayland.sh PROGRAM}
+case $program in /*) ;; *) program=$(pwd)/$program ;; esac
+here=$(cd "$(dirname "$0")" && pwd)
+started=$(date +%s.%N)
+
+for tool in weston dbus-run-session /usr/bin/python3; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    echo "SKIP: python3-pyatspi is not installed (scripts/install-deps.sh installs it)"
+    exit 77
+fi
+if ! ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1; then
+    echo "SKIP: Qt's Wayland platform is not installed (qt6-wayland; scripts/install-deps.sh installs it)"
+    exit 77
+fi
+
+work=$(mktemp -d)
+compositor=""
+cleanup() {
+    [ -n "$compositor" ] && kill "$compositor" 2>/dev/null
+    [ -n "$compositor" ] && wait "$compositor" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+# Throw-away data, configuration and runtime directories (the compositor's,
+# Qt's and the accessibility bus's sockets, the registration file), an
+# empty current directory. The runtime directory must be the user's alone.
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$work/cwd" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY QT_QPA_PLATFORM WAYLAND_SOCKET
+export WAYLAND_DISPLAY=wayland-numbrix
+
+weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config \
+    --log="$work/weston.log" >/dev/null 2>&1 &
+compositor=$!
+tries=0
+until [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]; do
+    tries=$((tries + 1))
+    if [ $tries -gt 100 ] || ! kill -0 "$compositor" 2>/dev/null; then
+        echo "FAIL: weston did not start"
+        cat "$work/weston.log"
+        exit 1
+    fi
+    sleep 0.1
+done
+
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NUMBRIX_PROGRAM="$program" NUMBRIX_WORK="$work"
+export NUMBRIX_PROGRAM_LOG="$work/program.log"
+
+# Inside the private bus: the program in the background, the walk, and the
+# program ended (by its process id) whatever the walk found.
+dbus-run-session -- sh -c '
+    (cd "$NUMBRIX_WORK/cwd" && WAYLAND_DEBUG=client exec "$NUMBRIX_PROGRAM") >"$NUMBRIX_PROGRAM_LOG" 2>&1 &
+    calc=$!
+    timeout 90 /usr/bin/python3 "$0"
+    status=$?
+    kill "$calc" 2>/dev/null
+    wait "$calc" 2>/dev/null
+    exit $status
+' "$here/atspi_wayland.py" 2>"$work/bus.log"
+status=$?
+awk -v s="$started" -v e="$(date +%s.%N)" 'BEGIN { printf "took %.1f s\n", e - s }'
+if [ $status -ne 0 ]; then
+    echo "--- the program's output (without the Wayland request log):"
+    grep -v '^\[ *[0-9.]*\] ' "$work/program.log"
+    echo "--- the bus's:"
+    cat "$work/bus.log"
+    echo "--- the compositor's:"
+    cat "$work/weston.log"
+    echo "FAIL: the walk found faults (above)"
+    exit 1
+fi
+exit 0
