@@ -15,6 +15,7 @@ PACKAGES="
     at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream debootstrap
+    lintian devscripts xdg-utils
 "
 
 missing=""
