@@ -101,16 +101,16 @@ void ReleaseHeldMessages(const QString& platform)
     g_heldMessages.clear();
 }
 
-// The user guide beside the program (a build tree), else where an install
-// puts it: <prefix>/bin/<program> and <prefix>/share/doc/<program>/.
-CString FindHelpFile()
+}  // namespace
+
+CString FindUserGuide(const CString& programPath)
 {
-    const QFileInfo program(QCoreApplication::applicationFilePath());
+    const QFileInfo program(QString::fromStdString(programPath));
     const QString name = program.fileName() + QStringLiteral(".html");
     const QDir dir = program.absoluteDir();
     const QString candidates[] = {
         dir.filePath(name),
-        dir.filePath(QStringLiteral("../share/doc/%1/%2").arg(program.fileName(), name)),
+        dir.filePath(QStringLiteral("../share/%1/%2").arg(program.fileName(), name)),
     };
     for (const QString& candidate : candidates) {
         if (QFileInfo(candidate).isFile())
@@ -118,8 +118,6 @@ CString FindHelpFile()
     }
     return {};
 }
-
-}  // namespace
 
 CWinApp::CWinApp()
 {
@@ -141,7 +139,7 @@ void CWinApp::OnHelp()
 {
     // Looked for at the first F1, not at start-up.
     if (m_helpFilePath.empty())
-        m_helpFilePath = FindHelpFile();
+        m_helpFilePath = FindUserGuide(QCoreApplication::applicationFilePath().toStdString());
     if (m_helpFilePath.empty() || !QFileInfo(QString::fromStdString(m_helpFilePath)).isFile()) {
         AfxMessageBox("The user guide could not be found. It is installed with the program as " +
                           QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString() + ".html.",

@@ -38,8 +38,7 @@ public:
 
     // The window whose destruction ends the program; null until one is made.
     CWnd* m_pMainWnd = nullptr;
-    // The user guide. When empty, OnHelp looks for <program>.html beside
-    // the program, then in <prefix>/share/doc/<program>/ above it.
+    // The user guide. When empty, OnHelp looks for it with FindUserGuide.
     CString m_helpFilePath;
     // The command line, without the program name.
     std::vector<std::string> m_arguments;
@@ -48,6 +47,13 @@ public:
 // The framework's help command: F1 in any dialog sends it, and the
 // application's message map routes it to OnHelp.
 inline constexpr UINT ID_HELP = 57670;
+
+// The user guide of the program at `programPath` (<program>.html): beside
+// the program, as in a build tree, else where an install puts it,
+// <prefix>/share/<program>/ for <prefix>/bin/<program> (outside share/doc,
+// which a minimal system may leave out). Its real path, or "" when neither
+// is there.
+CString FindUserGuide(const CString& programPath);
 
 // The application object, or null before it is constructed.
 CWinApp* AfxGetApp();

@@ -1,15 +1,17 @@
 #!/bin/sh
-# Builds the Debian package in BUILD_DIR (a plain RelWithDebInfo build without
-# tests, benchmarks or tools; cpack -G DEB) and checks it: its exact file
-# list, the Depends dpkg-shlibdeps computed, the desktop entry and the
-# AppStream metainfo through their validators, the bus activation file
-# naming the installed program, and the program unpacked into a throwaway
-# root starting with its window on a virtual display. As root on a machine
+# Builds the Debian package in BUILD_DIR (a plain RelWithDebInfo build with
+# Debian's hardening flags, without tests, benchmarks or tools; cpack -G
+# DEB) and checks it: lintian finds no error or warning, hardening-check
+# passes every item on its program, its exact file list, the Depends
+# dpkg-shlibdeps computed and ours, the desktop entry and the AppStream
+# metainfo through their validators, the bus activation file naming the
+# installed program, and the program unpacked into a throwaway root
+# starting with its window on a virtual display. As root on a machine
 # where the package is not installed, it also installs the package with
-# apt-get, starts the program from its desktop entry's Exec, has the bus
-# start an automation server from the installed activation file, removes the
-# package and checks that none of its files remain; otherwise it says that
-# part is skipped. As root it also installs the package into a clean Debian
+# apt-get, starts the program from its desktop entry's Exec (which takes
+# away a stale per-user activation file), has the bus start an automation
+# server from the installed activation file, removes the package and checks
+# that none of its files remain; otherwise it says that part is skipped. As root it also installs the package into a clean Debian
 # 12 root made by debootstrap (NUMBRIX_SKIP_CLEAN_ROOT=1 skips that).
 # One PASS or FAIL line per check; exits 1 on any failure.
 #
@@ -58,7 +60,7 @@ trap 'exit 1' INT TERM HUP
 # configured before.
 echo "=== building the package in $build"
 if ! cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRIX_TESTS=OFF \
-        -DNUMBRIX_BENCHMARKS=OFF -DNUMBRIX_TOOLS=OFF -DNUMBRIX_SANITIZE=OFF >"$work/build.log" 2>&1 ||
+        -DNUMBRIX_BENCHMARKS=OFF -DNUMBRIX_TOOLS=OFF -DNUMBRIX_SANITIZE=OFF -DNUMBRIX_DEBIAN_BUILDFLAGS=ON >"$work/build.log" 2>&1 ||
     ! cmake --build "$build" --parallel "${NUMBRIX_JOBS:-$(nproc)}" >>"$work/build.log" 2>&1; then
     cat "$work/build.log"
     echo "FAIL: the package's build"
@@ -75,12 +77,48 @@ arch=$(dpkg --print-architecture)
 deb="$build/numbrix-calc_${version}_${arch}.deb"
 if [ -f "$deb" ]; then pass "cpack built $(basename "$deb")"; else fail "no $deb; cpack made: $(ls "$build"/*.deb 2>&1)"; exit 1; fi
 
-# Its files, exactly.
+# Debian's own checks: lintian (its default profile) with no error or
+# warning, and every hardening feature in the program.
+lintian --allow-root "$deb" >"$work/lintian.log" 2>&1
+lintian_status=$?
+sed 's/^/    lintian: /' "$work/lintian.log"
+if [ $lintian_status -eq 0 ] && ! grep -q '^[EW]: ' "$work/lintian.log"; then
+    pass "lintian: no error or warning"
+else
+    fail "lintian: errors or warnings (exit $lintian_status)"
+fi
+# Control flow integrity (the x86 IBT and SHSTK marking) is only there
+# when every object linked carries it, the C library's start files too:
+# where they do not (Debian 12's glibc), no program can have it, however
+# built (-fcf-protection is on), so that one item is not asked for there.
+hardening="$work/hardening"
+dpkg-deb -x "$deb" "$hardening"
+cfi_option=""
+start_file=$(gcc -print-file-name=Scrt1.o)
+if ! readelf -n "$start_file" 2>/dev/null | grep -q 'x86 feature: IBT, SHSTK'; then
+    cfi_option=--nocfprotection
+    echo "NOTE: $start_file has no IBT/SHSTK marking: hardening-check $cfi_option"
+fi
+if hardening-check $cfi_option "$hardening/usr/bin/numbrix-calc" >"$work/hardening.log" 2>&1; then
+    sed 's/^/    /' "$work/hardening.log"
+    pass "hardening-check: every item"
+else
+    sed 's/^/    /' "$work/hardening.log"
+    fail "hardening-check"
+fi
+
+# Its files, exactly: the manual page is there when packaging/ has it.
 expected="./usr/bin/numbrix-calc
 ./usr/share/applications/numbrix-calc.desktop
 ./usr/share/dbus-1/services/numbrix.calculator.service
-./usr/share/doc/numbrix-calc/numbrix-calc.html
+./usr/share/doc/numbrix-calc/changelog.gz
+./usr/share/doc/numbrix-calc/copyright
+./usr/share/numbrix-calc/numbrix-calc.html
 ./usr/share/metainfo/example.numbrix.calculator.metainfo.xml"
+if [ -f "$here/packaging/numbrix-calc.1" ]; then
+    expected="$expected
+./usr/share/man/man1/numbrix-calc.1.gz"
+fi
 for size in 16 22 24 32 48 64 128 256; do
     expected="$expected
 ./usr/share/icons/hicolor/${size}x${size}/apps/numbrix-calc.png"
@@ -107,14 +145,24 @@ for library in libqt6widgets6 libqt6dbus6 libqt6gui6 libqt6core6 libc6; do
     fi
 done
 if echo "$depends" | grep -q -- '-dev'; then fail "Depends names a -dev package"; else pass "Depends names no -dev package"; fi
+# F1's guide and the makers' page open through xdg-open; the Wayland
+# platform plugin is recommended.
+if echo "$depends" | tr ',' '\n' | grep -Eq '^ *xdg-utils( |$)'; then pass "Depends names xdg-utils"; else fail "Depends does not name xdg-utils"; fi
+recommends=$(dpkg-deb -f "$deb" Recommends)
+if [ "$recommends" = qt6-wayland ]; then pass "Recommends: $recommends"; else fail "Recommends: '$recommends', not qt6-wayland"; fi
 
 # Unpacked into a throwaway root: the entries through their validators.
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 desktop="$root/usr/share/applications/numbrix-calc.desktop"
 check "desktop-file-validate" desktop-file-validate "$desktop"
-check "appstreamcli validate --no-net (offline)" \
-    appstreamcli validate --no-net "$root/usr/share/metainfo/example.numbrix.calculator.metainfo.xml"
+# Pedantic, with no pedantic, warning or error line: the one info left
+# (cid-maybe-not-rdns) goes only with a real domain for the id.
+metainfo_clean() {
+    appstreamcli validate --pedantic --no-net "$1" && ! appstreamcli validate --pedantic --no-net "$1" | grep -Eq '^[PWE]: '
+}
+check "appstreamcli validate --pedantic --no-net (offline)" \
+    metainfo_clean "$root/usr/share/metainfo/example.numbrix.calculator.metainfo.xml"
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 if [ "$(entry Name)" = "Numbrix Calc" ] && [ "$(entry Exec)" = numbrix-calc ] &&
     [ "$(entry Icon)" = numbrix-calc ] && [ "$(entry Categories)" = "Utility;Calculator;" ]; then
@@ -204,9 +252,27 @@ else
         else
             fail "started by the desktop entry's Exec ($exec_line), no window appeared"
         fi
-        # A session bus that knows only the installed activation file (no
-        # per-user one: XDG_DATA_HOME is empty) starts a server on request.
-        reply=$(XDG_DATA_HOME="$work/empty-data" QT_QPA_PLATFORM=offscreen timeout 60 dbus-run-session -- \
+        # A per-user activation file naming a program that is gone (a
+        # build tree since removed) would send the bus there: a run of the
+        # installed program on a bus takes it away.
+        user_service="$XDG_DATA_HOME/dbus-1/services/numbrix.calculator.service"
+        mkdir -p "$(dirname "$user_service")"
+        printf '[D-BUS Service]\nName=numbrix.calculator\nExec=%s -Automation\n' "$work/gone/numbrix-calc" >"$user_service"
+        # shellcheck disable=SC2016
+        if (cd "$work/cwd" && QT_QPA_PLATFORM=offscreen timeout 60 dbus-run-session -- sh -c '
+                /usr/bin/numbrix-calc & program=$!
+                tries=0
+                while [ -e "$1" ] && [ $tries -lt 300 ]; do sleep 0.1; tries=$((tries + 1)); done
+                kill $program; wait $program
+                [ ! -e "$1" ]' sh "$user_service") >"$work/stale.log" 2>&1; then
+            pass "the installed program's run took away a stale per-user activation file"
+        else
+            fail "the installed program's run left the per-user activation file: $(cat "$user_service" 2>&1)"
+            sed 's/^/    /' "$work/stale.log"
+        fi
+        # A session bus with the installed activation file and that user's
+        # data directory starts the installed server on request.
+        reply=$(QT_QPA_PLATFORM=offscreen timeout 60 dbus-run-session -- \
             gdbus call --session --dest numbrix.calculator --object-path /Factory \
             --method numbrix.calculator.Factory.CreateInstance 2>"$work/bus.log")
         case $reply in
@@ -261,6 +327,11 @@ clean_root_check() {
             pass "in the clean root the installed program's window appears"
         else
             fail "in the clean root the installed program's window did not appear"
+        fi
+        if chroot "$clean" sh -c 'command -v xdg-open' >/dev/null; then
+            pass "in the clean root xdg-open came with the package (F1's guide and the link open)"
+        else
+            fail "in the clean root there is no xdg-open"
         fi
         chroot "$clean" dpkg-query -L numbrix-calc >"$work/clean-paths"
         chroot "$clean" sh -c 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -q numbrix-calc' >>"$work/clean-apt.log" 2>&1

@@ -16,6 +16,7 @@ PACKAGES="
     at-spi2-core python3-pyatspi orca openbox xdotool x11-xkb-utils
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream debootstrap man-db
+    lintian devscripts xdg-utils
 "
 
 missing=""

@@ -337,7 +337,7 @@ BOOL COleObjectFactory::UpdateRegistryAll(BOOL bRegister)
         return FALSE;  // this program never unregisters
     BOOL all = TRUE;
     for (const COleObjectFactory* factory : Factories()) {
-        if (!WriteActivationFile(factory->GetProgID(), std::string(factory->GetClassID().text)))
+        if (!UpdateActivationFile(factory->GetProgID(), std::string(factory->GetClassID().text)))
             all = FALSE;
     }
     return all;

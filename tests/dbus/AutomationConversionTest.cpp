@@ -228,6 +228,87 @@ TEST(ActivationFile, TextNamesTheClassAndItsId)
               "Exec=/usr/bin/numbrix-calc -Automation\n");
 }
 
+TEST(ActivationFile, ProgramIsReadBackAsTheExecLineSpellsIt)
+{
+    for (const char* path : {"/usr/bin/numbrix-calc", "/opt/my apps/numbrix-calc", "/opt/it's/calc", "/opt/$HOME/calc"}) {
+        const std::optional<std::string> text = ActivationFileText("numbrix.calculator", "{0}", path);
+        ASSERT_TRUE(text) << path;
+        EXPECT_EQ(ActivationFileProgram(*text), path);
+    }
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {"[D-BUS Service]\r\nName=x\r\nExec=/usr/bin/calc -Automation\r\n", "/usr/bin/calc"},
+        {"[D-BUS Service]\nExec=/usr/bin/calc", "/usr/bin/calc"},
+        {"# Exec=/not/this\n[D-BUS Service]\nExec='/a b/calc'\n", "/a b/calc"},
+        {"[D-BUS Service]\nName=numbrix.calculator\n", std::nullopt},
+        {"Exec=\n", std::nullopt},
+        {"Exec= /usr/bin/calc\n", std::nullopt},
+        {"Exec='/unclosed -Automation\n", std::nullopt},
+        {"Exec='/a'b -Automation\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ActivationFileProgram(text), expected) << text;
+}
+
+TEST(ActivationFile, TheInstalledProgramLeavesRegistrationToItsSystemFileOthersRegisterThemselves)
+{
+    using Step = ActivationFileStep;
+    const std::string installed = "/usr/bin/numbrix-calc";
+    const std::string built = "/home/dev/numbrix/build/numbrix-calc";
+    const std::string unnamed = "/home/dev/back\\slash/numbrix-calc";
+    const std::string gone;
+    const struct {
+        const char* what;
+        ActivationFileState state;
+        Step expected;
+    } cases[] = {
+        {"build tree, nothing installed, no file yet", {built, {}, std::nullopt}, Step::Write},
+        {"build tree, its own file", {built, {}, built}, Step::Write},
+        {"build tree, a file naming a program that is gone", {built, {}, gone}, Step::Write},
+        {"build tree beside an install: its own file shadows the system one", {built, {installed}, installed}, Step::Write},
+        {"installed, no per-user file", {installed, {installed}, std::nullopt}, Step::Leave},
+        {"installed, a file naming a program that is gone", {installed, {installed}, gone}, Step::Remove},
+        {"installed, the file an earlier run of it wrote", {installed, {installed}, installed}, Step::Remove},
+        {"installed, a file naming a build tree", {installed, {installed}, built}, Step::Remove},
+        {"installed under /usr/local and /usr, the second listed", {installed, {"/usr/local/bin/numbrix-calc", installed}, built},
+         Step::Remove},
+        {"a prefix no system file names", {"/opt/calc/bin/numbrix-calc", {installed}, installed}, Step::Write},
+        {"a path no file can name, a stale file", {unnamed, {}, gone}, Step::Remove},
+        {"a path no file can name, another program's file", {unnamed, {}, installed}, Step::Leave},
+        {"a path no file can name, no file", {unnamed, {installed}, std::nullopt}, Step::Leave},
+        {"this program unknown, a stale file", {gone, {installed}, gone}, Step::Remove},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DecideActivationFile(c.state), c.expected) << c.what;
+}
+
+TEST(ActivationFile, SystemFilesComeFromTheAbsoluteDataDirs)
+{
+    const QByteArray saved = qgetenv("XDG_DATA_DIRS");
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_DIRS");
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {nullptr,
+         {"/usr/local/share/dbus-1/services/numbrix.calculator.service",
+          "/usr/share/dbus-1/services/numbrix.calculator.service"}},
+        {"",
+         {"/usr/local/share/dbus-1/services/numbrix.calculator.service",
+          "/usr/share/dbus-1/services/numbrix.calculator.service"}},
+        {"/opt/a::relative/dir:/b",
+         {"/opt/a/dbus-1/services/numbrix.calculator.service", "/b/dbus-1/services/numbrix.calculator.service"}},
+    };
+    for (const auto& [value, expected] : cases) {
+        if (value == nullptr)
+            qunsetenv("XDG_DATA_DIRS");
+        else
+            qputenv("XDG_DATA_DIRS", value);
+        EXPECT_EQ(SystemActivationFilePaths("numbrix.calculator"), expected) << (value ? value : "(unset)");
+    }
+    if (wasSet)
+        qputenv("XDG_DATA_DIRS", saved);
+    else
+        qunsetenv("XDG_DATA_DIRS");
+}
+
 TEST(Introspection, ListsTheDispatchMapInItsOrderWithBusTypes)
 {
     CCalcDlg calculator;

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -29,6 +31,34 @@ std::optional<std::string> ShellQuoted(const std::string& text)
     if (text.find_first_of("\"\\$`") == std::string::npos)
         return "\"" + text + "\"";
     return std::nullopt;
+}
+
+// A file's text, or nullopt when it cannot be read. Service files are
+// small; anything larger than this is no service file of ours.
+constexpr qint64 kLargestServiceFile = 64 * 1024;
+std::optional<std::string> ReadSmallFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestServiceFile)
+        return std::nullopt;
+    return file.read(kLargestServiceFile).toStdString();
+}
+
+// The real path of a program, "" when it is gone.
+std::string RealProgramPath(const std::string& path)
+{
+    return QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString();
+}
+
+// The real path of the program a service file names: "" when the file
+// names none or its program is gone; nullopt when there is no file.
+std::optional<std::string> ProgramOfFile(const QString& path)
+{
+    const std::optional<std::string> text = ReadSmallFile(path);
+    if (!text)
+        return std::nullopt;
+    const std::optional<std::string> program = ActivationFileProgram(*text);
+    return program ? RealProgramPath(*program) : std::string();
 }
 
 }  // namespace
@@ -98,4 +128,91 @@ bool WriteActivationFile(const std::string& progId, const std::string& clsid)
         return false;
     file.write(text->data(), static_cast<qint64>(text->size()));
     return file.commit();
+}
+
+std::optional<std::string> ActivationFileProgram(const std::string& fileText)
+{
+    std::string_view rest(fileText);
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (!line.starts_with("Exec="))
+            continue;
+        line.remove_prefix(5);
+        std::size_t close = 0;
+        std::string_view program;
+        if (!line.empty() && (line.front() == '\'' || line.front() == '"')) {
+            close = line.find(line.front(), 1);
+            if (close == std::string_view::npos)
+                return std::nullopt;
+            program = line.substr(1, close - 1);
+            ++close;
+        } else {
+            close = std::min(line.find(' '), line.size());
+            program = line.substr(0, close);
+        }
+        if (program.empty() || (close < line.size() && line[close] != ' '))
+            return std::nullopt;
+        return std::string(program);
+    }
+    return std::nullopt;
+}
+
+ActivationFileStep DecideActivationFile(const ActivationFileState& state)
+{
+    const bool installed = !state.program.empty() &&
+                           std::find(state.systemPrograms.begin(), state.systemPrograms.end(), state.program) !=
+                               state.systemPrograms.end();
+    if (installed)
+        return state.userProgram ? ActivationFileStep::Remove : ActivationFileStep::Leave;
+    if (!state.program.empty() && ActivationExecLine(state.program))
+        return ActivationFileStep::Write;
+    return state.userProgram && state.userProgram->empty() ? ActivationFileStep::Remove : ActivationFileStep::Leave;
+}
+
+std::vector<std::string> SystemActivationFilePaths(const std::string& progId)
+{
+    QStringList dirs = qEnvironmentVariable("XDG_DATA_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (dirs.isEmpty())
+        dirs = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
+    std::vector<std::string> paths;
+    for (const QString& dir : dirs) {
+        if (QDir::isAbsolutePath(dir))
+            paths.push_back((dir + QStringLiteral("/dbus-1/services/") + QString::fromStdString(progId) +
+                             QStringLiteral(".service"))
+                                .toStdString());
+    }
+    return paths;
+}
+
+bool UpdateActivationFile(const std::string& progId, const std::string& clsid)
+{
+    const std::optional<std::string> userPath = ActivationFilePath(progId);
+    if (!userPath || QCoreApplication::instance() == nullptr)
+        return false;
+    const QString userFile = QString::fromStdString(*userPath);
+    ActivationFileState state;
+    state.program = RealProgramPath(QCoreApplication::applicationFilePath().toStdString());
+    for (const std::string& path : SystemActivationFilePaths(progId)) {
+        // A data directory listed among the system ones too is still the
+        // user's own.
+        if (QFileInfo(QString::fromStdString(path)) == QFileInfo(userFile))
+            continue;
+        const std::optional<std::string> program = ProgramOfFile(QString::fromStdString(path));
+        if (program && !program->empty())
+            state.systemPrograms.push_back(*program);
+    }
+    state.userProgram = ProgramOfFile(userFile);
+    switch (DecideActivationFile(state)) {
+    case ActivationFileStep::Write:
+        return WriteActivationFile(progId, clsid);
+    case ActivationFileStep::Remove:
+        return QFile::remove(userFile);
+    case ActivationFileStep::Leave:
+        break;
+    }
+    return true;
 }
