@@ -1,5 +1,6 @@
 #include "platform/dialog/Dialog.h"
 
+#include "platform/dialog/detail/CondensedCaption.h"
 #include "platform/dialog/detail/ControlFactory.h"
 #include "platform/dialog/detail/ControlLabels.h"
 #include "platform/dialog/detail/DialogWindow.h"
@@ -137,6 +138,10 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
         if (control.id >= 0)
             m_controls[control.id] = std::make_unique<CWnd>(widget);
     }
+    // Measured once every label has its buddy: a mnemonic's "&" then no
+    // longer shows.
+    for (QLabel* label : host->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        CondenseToFit(label);
     m_widget = host;
     if (t.style & WS_SYSMENU) {
         m_systemMenu = std::make_unique<CMenu>();
