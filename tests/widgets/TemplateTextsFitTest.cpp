@@ -9,11 +9,13 @@
 #include "platform/dialog/detail/DialogWindow.h"
 #include "platform/Resources.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -151,6 +153,9 @@ TEST(TemplateTexts, EveryCaptionFitsItsControlAtTheDialogFont)
     std::ostringstream clipped;
     int measured = 0;
     for (const DialogTemplate* t : ProgramDialogTemplates()) {
+        // Each window goes before the next is built.
+        const auto deleteWindow =
+            qScopeGuard([] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); });
         CDialog dialog(t->id);
         ASSERT_TRUE(dialog.Create(t->id)) << "template " << t->id;
         const auto* host = dynamic_cast<const DialogWindow*>(dialog.Widget());
