@@ -1,9 +1,10 @@
 #include "platform/dialog/Dialog.h"
 
-#include "platform/dialog/detail/FocusHolderSpeech.h"
+#include "platform/dialog/detail/CondensedCaption.h"
 #include "platform/dialog/detail/ControlFactory.h"
 #include "platform/dialog/detail/ControlLabels.h"
 #include "platform/dialog/detail/DialogWindow.h"
+#include "platform/dialog/detail/FocusHolderSpeech.h"
 #include "platform/dialog/detail/IconResource.h"
 #include "platform/WinApp.h"
 #include "platform/text/DialogItemInt.h"
@@ -166,6 +167,10 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
         if (control.id >= 0)
             m_controls[control.id] = std::make_unique<CWnd>(widget);
     }
+    // Measured once every label has its buddy: a mnemonic's "&" then no
+    // longer shows.
+    for (QLabel* label : host->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        CondenseToFit(label);
     m_widget = host;
     for (const AccessibleText& text : t.accessibleTexts) {
         CWnd* holder = GetDlgItem(text.id);
