@@ -10,11 +10,21 @@
 
 namespace {
 
-constexpr char kSpokenProperty[] = "numbrixSpokenControl";
+// The control a holder speaks for, kept by the holder; the control may go
+// first when the window is torn down.
+class SpokenLink : public QObject {
+public:
+    SpokenLink(QObject* holder, QLineEdit* spoken) : QObject(holder), spoken(spoken) {}
+    QPointer<QLineEdit> spoken;
+};
 
 QLineEdit* SpokenBy(const QObject* holder)
 {
-    return qobject_cast<QLineEdit*>(holder->property(kSpokenProperty).value<QObject*>());
+    for (QObject* child : holder->children()) {
+        if (auto* link = dynamic_cast<SpokenLink*>(child))
+            return link->spoken;
+    }
+    return nullptr;
 }
 
 class FocusHolderAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
@@ -111,7 +121,7 @@ void SpeakTextOf(QWidget* spoken, QWidget* holder)
         return true;
     }();
     (void)installed;
-    holder->setProperty(kSpokenProperty, QVariant::fromValue<QObject*>(line));
+    new SpokenLink(holder, line);
     // A change is told as the new text put in front of the old one, then
     // the old one taken away. The other way round, a screen reader would take
     // the old text going for the user deleting the selection, and say so
