@@ -18,8 +18,8 @@ import subprocess
 import sys
 import time
 
-from atspi_walk import (Atspi, CALCULATOR, GLib, check, failures, fields, named, press, text_of, wait_for,
-                        window)
+from atspi_walk import (Atspi, CALCULATOR, GLib, check, descendants, failures, fields, named, press, text_of,
+                        wait_for, window)
 
 # (what, keys typed one by one, the display after each key). Every row
 # starts from Clear All. Tab walks from the focus sink over the keys with tab
@@ -45,19 +45,66 @@ def key(name):
     subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=False)
 
 
+def pump():
+    """Takes the events that have come (the listener hears them here)."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
 def settle():
     """Lets the program take the key (the copy comes after the screen reader's
     answer) and this process take the events that came meanwhile."""
-    context = GLib.MainContext.default()
     end = time.monotonic() + 0.25
     while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
+        pump()
         time.sleep(0.02)
 
 
 def shown(display):
     return text_of(display).strip()
+
+
+class ToldTexts:
+    """The text of each text control as its events tell it, the way a
+    screen reader keeps it: what a control says changed must add up to
+    what it shows."""
+
+    def __init__(self):
+        self.texts = {}
+
+    @staticmethod
+    def key(accessible):
+        return (accessible.get_name(), accessible.get_index_in_parent())
+
+    def start(self, accessible):
+        self.texts[self.key(accessible)] = text_of(accessible)
+
+    def heard(self, event):
+        if not event.type.startswith("object:text-changed:") or event.source is None:
+            return
+        key = self.key(event.source)
+        if key not in self.texts:
+            return
+        text, at = self.texts[key], event.detail1
+        if event.type.startswith("object:text-changed:insert"):
+            self.texts[key] = text[:at] + event.any_data + text[at:]
+        elif event.type.startswith("object:text-changed:delete"):
+            self.texts[key] = text[:at] + text[at + event.detail2:]
+
+    def told(self, accessible):
+        return self.texts.get(self.key(accessible))
+
+
+TOLD = ToldTexts()
+HOLDERS = []
+
+
+def check_told(accessible, where):
+    """What the control's events told equals what it shows."""
+    wait_for(lambda: (pump(), TOLD.told(accessible) == text_of(accessible))[1], 2)
+    check(TOLD.told(accessible) == text_of(accessible),
+          f"{where}: its events tell {TOLD.told(accessible)!r}, it shows {text_of(accessible)!r}")
 
 
 def activate(caption):
@@ -77,6 +124,8 @@ def type_row(display, what, keys, expected):
         wait_for(lambda: shown(display) == wanted, 5)
         settle()
         seen.append(shown(display))
+        for told in HOLDERS:
+            check_told(told, f"{what}, after {name}: {told.get_role_name()} {told.get_name()!r}")
     check(seen == expected, f"{what}: keyed {keys!r}, the display showed {seen}, expected {expected}")
 
 
@@ -99,6 +148,8 @@ def loan_by_keyboard(calculator):
         return
     activate("Loan Calculator")
     found = fields(dialog)
+    for name in ("Interest: $", "Payment: $"):
+        TOLD.start(found[name])
     found["Amount Borrowed: $"].grab_focus()
     settle()
     # Each edit's text is selected when Tab reaches it, so typing replaces it.
@@ -111,6 +162,8 @@ def loan_by_keyboard(calculator):
     check(typed == ["10000", "6", "5"], f"loan: the edits hold {typed} after typing 10000, 6, 5")
     results = [text_of(found[n]) for n in ("Interest: $", "Payment: $")]
     check(results == ["1599.68", "193.33"], f"loan: Enter gave {results}")
+    for name in ("Interest: $", "Payment: $"):
+        check_told(found[name], f"loan: {name!r}")
     key("Escape")
     check(wait_for(lambda: window("Loan Calculator") is None), "loan: Esc did not close the dialog")
 
@@ -142,10 +195,7 @@ def bolt_hole_mnemonics(dialog):
 
 
 def main():
-    def heard(event):
-        pass  # registered, as a screen reader is; what it hears does not matter here
-
-    listener = Atspi.EventListener.new(heard)
+    listener = Atspi.EventListener.new(TOLD.heard)
     for kind in ("object:", "window:", "focus:"):
         listener.register(kind)
 
@@ -155,6 +205,11 @@ def main():
     display = named(calculator, "text", "Display")
     if not check(display is not None, "no display"):
         return 1
+    # The display, and the focus holder that speaks for it under its name.
+    HOLDERS.extend(c for c in descendants(calculator) if c.get_role_name() == "text" and c.get_name() == "Display")
+    check(len(HOLDERS) == 2, f"the display and its focus holder: {len(HOLDERS)} text fields called 'Display'")
+    for told in HOLDERS:
+        TOLD.start(told)
     activate(CALCULATOR)
     for what, keys, expected in KEY_ROWS:
         type_row(display, what, keys, expected)
