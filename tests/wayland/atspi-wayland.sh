@@ -7,12 +7,27 @@
 # (WAYLAND_DEBUG), so the walk can tell that its windows were made there and
 # not drawn off the screen.
 #
-# Usage: atspi-wayland.sh PROGRAM
+# Usage: atspi-wayland.sh PROGRAM [SCRIPT nested]
+# With "nested", weston runs in a window of a virtual X display of its own
+# (its X11 backend) instead of headless: the X server's keyboard is then the
+# compositor's, so SCRIPT can type real keys (xdotool, at the X display in
+# NUMBRIX_X_DISPLAY); the program still gets no DISPLAY.
 # Exits 0 when every check passes, 1 when one fails, 77 (skipped) when
-# weston, Qt's Wayland platform, dbus-run-session or python3-pyatspi is
-# missing.
+# weston, Qt's Wayland platform, dbus-run-session or python3-pyatspi (and
+# for "nested" Xvfb or xdotool) is missing.
 set -u
-program=${1:?usage: atspi-wayland.sh PROGRAM}
+program=${1:?usage: atspi-wayland.sh PROGRAM [SCRIPT nested]}
+script=${2:-$(dirname "$0")/atspi_wayland.py}
+case $script in /*) ;; *) script=$(pwd)/$script ;; esac
+nested=${3:-}
+if [ -n "$nested" ]; then
+    for tool in Xvfb xdpyinfo xdotool; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
+            exit 77
+        fi
+    done
+fi
 case $program in /*) ;; *) program=$(pwd)/$program ;; esac
 here=$(cd "$(dirname "$0")" && pwd)
 started=$(date +%s.%N)
@@ -34,9 +49,12 @@ fi
 
 work=$(mktemp -d)
 compositor=""
+xvfb=""
 cleanup() {
     [ -n "$compositor" ] && kill "$compositor" 2>/dev/null
     [ -n "$compositor" ] && wait "$compositor" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    [ -n "$xvfb" ] && wait "$xvfb" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -51,9 +69,19 @@ chmod 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY QT_QPA_PLATFORM WAYLAND_SOCKET
 export WAYLAND_DISPLAY=wayland-numbrix
 
-weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config \
-    --log="$work/weston.log" >/dev/null 2>&1 &
-compositor=$!
+if [ -n "$nested" ]; then
+    . "$here/../../scripts/xvfb.sh"
+    start_xvfb "$work" 2>&1 || { echo "FAIL: Xvfb did not start"; exit 1; }
+    export NUMBRIX_X_DISPLAY="$DISPLAY"
+    weston --backend=x11-backend.so --width=1000 --height=700 --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+        --no-config --log="$work/weston.log" >/dev/null 2>&1 &
+    compositor=$!
+    unset DISPLAY
+else
+    weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config \
+        --log="$work/weston.log" >/dev/null 2>&1 &
+    compositor=$!
+fi
 tries=0
 until [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]; do
     tries=$((tries + 1))
@@ -78,7 +106,7 @@ dbus-run-session -- sh -c '
     kill "$calc" 2>/dev/null
     wait "$calc" 2>/dev/null
     exit $status
-' "$here/atspi_wayland.py" 2>"$work/bus.log"
+' "$script" 2>"$work/bus.log"
 status=$?
 awk -v s="$started" -v e="$(date +%s.%N)" 'BEGIN { printf "took %.1f s\n", e - s }'
 if [ $status -ne 0 ]; then
