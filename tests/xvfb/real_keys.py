@@ -18,8 +18,8 @@ import subprocess
 import sys
 import time
 
-from atspi_walk import (Atspi, CALCULATOR, GLib, check, descendants, failures, fields, named, press, text_of,
-                        wait_for, window)
+from atspi_walk import (Atspi, CALCULATOR, DIALOGS, GLib, check, descendants, failures, fields, named, press,
+                        text_of, wait_for, window)
 
 # (what, keys typed one by one, the display after each key). Every row
 # starts from Clear All. Tab walks from the focus sink over the keys with tab
@@ -168,6 +168,36 @@ def loan_by_keyboard(calculator):
     check(wait_for(lambda: window("Loan Calculator") is None), "loan: Esc did not close the dialog")
 
 
+def every_dialog_by_keyboard(calculator):
+    """In each utility dialog, two digits typed into its first edit arrive
+    once each, and Esc closes it (as Done or as cancel)."""
+    for launcher, caption, _, inputs, _ in DIALOGS:
+        if not inputs:
+            continue
+        press(named(calculator, "push button", launcher), waiting=False)
+        dialog = wait_for(lambda: window(caption))
+        if not check(dialog is not None, f"{caption}: did not open"):
+            continue
+        activate(caption)
+        edit = fields(dialog)[inputs[0]]
+        before = text_of(edit)
+        edit.grab_focus()
+        settle()
+        for name in ("ctrl+a", "1", "2"):
+            key(name)
+        wait_for(lambda: text_of(edit) == "12", 5)
+        settle()
+        check(text_of(edit) == "12", f"{caption}: typing 1 2 into {inputs[0]!r} left {text_of(edit)!r}")
+        # What it held goes back, so that Done finds nothing to refuse.
+        key("ctrl+a")
+        key("BackSpace")
+        if before:
+            subprocess.run(["xdotool", "type", "--delay", "30", before], check=False)
+        wait_for(lambda: text_of(edit) == before, 5)
+        key("Escape")
+        check(wait_for(lambda: window(caption) is None), f"{caption}: Esc did not close it")
+
+
 def window_menu_by_keyboard(calculator, menu_key, letter, caption, close_key):
     activate(CALCULATOR)
     key(menu_key)
@@ -216,6 +246,7 @@ def main():
     german_keypad_decimal(display)
 
     loan_by_keyboard(calculator)
+    every_dialog_by_keyboard(calculator)
 
     bolt = window_menu_by_keyboard(calculator, "shift+F10", "b", "Bolt Hole Dialog", "Escape")
     if bolt is not None:
