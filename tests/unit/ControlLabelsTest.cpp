@@ -61,12 +61,20 @@ TEST(ControlLabels, NameEachControlAsItsLabelOrTheTemplateSays)
     }
 }
 
-TEST(ControlLabels, MnemonicMarksAndEndBlanksGo)
+TEST(ControlLabels, MnemonicMarksGoAndGiveTheMnemonic)
 {
     EXPECT_EQ(WithoutMnemonic("&Write It!"), "Write It!");
     EXPECT_EQ(WithoutMnemonic("Save && &Quit "), "Save & Quit");
     EXPECT_EQ(WithoutMnemonic(" & "), "");
     EXPECT_EQ(WithoutMnemonic(nullptr), "");
+    // The letter the mark stands before, upper case; "&&" is no mark.
+    EXPECT_EQ(MnemonicOf("&Write It!"), 'W');
+    EXPECT_EQ(MnemonicOf("Bolt &x"), 'X');
+    EXPECT_EQ(MnemonicOf("Save && &2"), '2');
+    EXPECT_EQ(MnemonicOf("Save && Quit"), '\0');
+    EXPECT_EQ(MnemonicOf("Ends in &"), '\0');
+    EXPECT_EQ(MnemonicOf("& blank"), '\0');
+    EXPECT_EQ(MnemonicOf(nullptr), '\0');
 }
 
 }  // namespace

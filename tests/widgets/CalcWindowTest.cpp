@@ -136,6 +136,15 @@ TEST_F(CalcWindow, NumericKeypadCharactersWork)
     Type(Qt::Key_Period, Qt::KeypadModifier);
     Type(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Display(), "5.");
+    // The keypad's decimal key is the point also where the layout makes it
+    // type a comma (German); the comma of the main keys stays nothing.
+    Type(Qt::Key_1, Qt::KeypadModifier);
+    Type(Qt::Key_Comma, Qt::KeypadModifier);
+    Type(Qt::Key_5, Qt::KeypadModifier);
+    EXPECT_EQ(Display(), "1.5");
+    Type(Qt::Key_Comma);
+    Type(Qt::Key_2);
+    EXPECT_EQ(Display(), "1.52");
 }
 
 TEST_F(CalcWindow, ArrowKeysChangeNothing)
