@@ -9,7 +9,6 @@
 #include "platform/WinApp.h"
 #include "platform/text/DialogItemInt.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
@@ -131,33 +130,11 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
         host->move(frame.x, frame.y);
 
     QWidget* previousTabStop = nullptr;
-    QLabel* pendingBuddy = nullptr;
-    const ControlTemplate* pendingMnemonic = nullptr;
-    QWidget* pendingMnemonicOwner = nullptr;
+    MnemonicLinker mnemonics(host->mnemonics);
     for (const ControlTemplate& control : t.controls) {
         QWidget* widget = CreateControl(control, host);
         DescribeForAssistiveTech(t, control, widget);
-        if (pendingBuddy != nullptr) {
-            pendingBuddy->setBuddy(widget);
-            pendingBuddy = nullptr;
-        }
-        if (pendingMnemonic != nullptr) {
-            host->mnemonics.Add(MnemonicOf(pendingMnemonic->caption), pendingMnemonicOwner, widget);
-            pendingMnemonic = nullptr;
-        }
-        auto* label = qobject_cast<QLabel*>(widget);
-        if (label != nullptr && label->text().contains(QLatin1Char('&')))
-            pendingBuddy = label;
-        // A label's or group box's mnemonic reaches the control made next,
-        // a button's the button.
-        if (MnemonicOf(control.caption) != '\0') {
-            if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
-                host->mnemonics.Add(MnemonicOf(control.caption), widget, widget);
-            } else if (control.kind == ControlKind::Static || control.kind == ControlKind::GroupBox) {
-                pendingMnemonic = &control;
-                pendingMnemonicOwner = widget;
-            }
-        }
+        mnemonics.Link(control, widget);
         // Template order is tab order.
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previousTabStop != nullptr)

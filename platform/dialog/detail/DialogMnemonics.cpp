@@ -1,6 +1,9 @@
 #include "platform/dialog/detail/DialogMnemonics.h"
 
+#include "platform/dialog/detail/ControlLabels.h"
+
 #include <QAbstractButton>
+#include <QLabel>
 
 #include <cctype>
 
@@ -28,4 +31,33 @@ bool DialogMnemonics::Activate(char letter) const
         return true;
     }
     return false;
+}
+
+namespace {
+
+bool HasMark(QWidget* widget)
+{
+    auto* label = qobject_cast<QLabel*>(widget);
+    return label != nullptr && label->text().contains(QLatin1Char('&'));
+}
+
+}  // namespace
+
+void MnemonicLinker::Link(const ControlTemplate& control, QWidget* widget)
+{
+    if (m_pendingOwner != nullptr) {
+        if (auto* label = qobject_cast<QLabel*>(m_pendingOwner); label != nullptr && m_pendingBuddy)
+            label->setBuddy(widget);
+        m_mnemonics.Add(m_pendingLetter, m_pendingOwner, widget);
+        m_pendingOwner = nullptr;
+    }
+    const char letter = MnemonicOf(control.caption);
+    const bool lendsIt = control.kind == ControlKind::Static || control.kind == ControlKind::GroupBox;
+    if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+        m_mnemonics.Add(letter, widget, widget);
+    } else if (lendsIt && (letter != '\0' || HasMark(widget))) {
+        m_pendingOwner = widget;
+        m_pendingLetter = letter;
+        m_pendingBuddy = HasMark(widget);
+    }
 }

@@ -6,6 +6,8 @@
 // to Qt's shortcuts (which never see a key of our dialogs, see the key
 // router), so a mnemonic acts once whatever comes between key and dialog.
 
+#include "platform/dialog/DialogTemplate.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -29,4 +31,22 @@ private:
         QPointer<QWidget> target;
     };
     std::vector<Entry> m_entries;
+};
+
+// The template's mnemonics, linked as the controls are made: a label's or
+// group box's letter reaches the control made next (a label with a mark is
+// also that control's buddy, which assistive technology reads as its
+// label), a button's letter presses the button.
+class MnemonicLinker {
+public:
+    explicit MnemonicLinker(DialogMnemonics& mnemonics) : m_mnemonics(mnemonics) {}
+
+    // Called for each control in template order, right after it is made.
+    void Link(const ControlTemplate& control, QWidget* widget);
+
+private:
+    DialogMnemonics& m_mnemonics;
+    QWidget* m_pendingOwner = nullptr;
+    char m_pendingLetter = '\0';
+    bool m_pendingBuddy = false;
 };
