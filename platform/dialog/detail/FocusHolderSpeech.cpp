@@ -1,11 +1,11 @@
 #include "platform/dialog/detail/FocusHolderSpeech.h"
 
+#include "platform/dialog/detail/ReadOnlyTextAccessible.h"
+
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QPointer>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -27,78 +27,36 @@ QLineEdit* SpokenBy(const QObject* holder)
     return nullptr;
 }
 
-class FocusHolderAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// The holder as a read-only text field showing the spoken control's text
+// under that control's name.
+class FocusHolderAccessible : public ReadOnlyTextAccessible {
 public:
-    explicit FocusHolderAccessible(QWidget* holder) : QAccessibleWidget(holder, QAccessible::EditableText) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface*>(this);
-        if (type == QAccessible::EditableTextInterface || type == QAccessible::ValueInterface)
-            return nullptr;
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = true;
-        s.editable = false;
-        s.selectableText = true;
-        return s;
-    }
+    using ReadOnlyTextAccessible::ReadOnlyTextAccessible;
 
     QString text(QAccessible::Text t) const override
     {
         const QLineEdit* spoken = SpokenBy(object());
-        if (t == QAccessible::Value)
-            return Whole();
         if (t == QAccessible::Name && spoken != nullptr && !spoken->accessibleName().isEmpty())
             return spoken->accessibleName();
-        return QAccessibleWidget::text(t);
+        return ReadOnlyTextAccessible::text(t);
     }
 
-    void setText(QAccessible::Text, const QString&) override {}
-
-    // The whole text is the selection: nothing can select less, and nothing
-    // is changed by trying.
-    void selection(int index, int* start, int* end) const override
-    {
-        *start = 0;
-        *end = index == 0 ? characterCount() : 0;
-    }
-    int selectionCount() const override { return characterCount() > 0 ? 1 : 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return characterCount(); }
-    void setCursorPosition(int) override {}
-
-    QString text(int start, int end) const override
-    {
-        const QString whole = Whole();
-        start = std::clamp(start, 0, int(whole.size()));
-        end = std::clamp(end < 0 ? int(whole.size()) : end, start, int(whole.size()));
-        return whole.mid(start, end - start);
-    }
-    int characterCount() const override { return int(Whole().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override
-    {
-        *start = 0;
-        *end = std::max(offset, characterCount());
-        return {};
-    }
-
-private:
-    QString Whole() const
+protected:
+    QString Whole() const override
     {
         const QLineEdit* spoken = SpokenBy(object());
         return spoken != nullptr ? spoken->text() : QString();
     }
+
+    // The whole text is the selection: nothing can select less, and nothing
+    // is changed by trying.
+    bool Selected(int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return *end > 0;
+    }
+    void Select(int, int) override {}
 };
 
 QAccessibleInterface* FocusHolderFactory(const QString&, QObject* object)
