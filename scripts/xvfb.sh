@@ -37,6 +37,14 @@ start_xvfb() {
 isolate_program() {
     export QT_QPA_PLATFORM=xcb
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$1/no-bus"
+    private_dirs "$1"
+}
+
+# private_dirs WORKDIR: throw-away data, configuration and runtime
+# directories in WORKDIR (the per-user activation file, the sockets of Qt,
+# a compositor and the accessibility bus; the runtime directory the user's
+# alone), and an empty directory WORKDIR/cwd to start the program in.
+private_dirs() {
     export XDG_DATA_HOME="$1/data" XDG_CONFIG_HOME="$1/config" XDG_RUNTIME_DIR="$1/runtime"
     mkdir -p "$1/cwd" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"

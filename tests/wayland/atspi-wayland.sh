@@ -20,28 +20,14 @@ program=${1:?usage: atspi-wayland.sh PROGRAM [SCRIPT nested]}
 script=${2:-$(dirname "$0")/atspi_wayland.py}
 case $script in /*) ;; *) script=$(pwd)/$script ;; esac
 nested=${3:-}
-if [ -n "$nested" ]; then
-    for tool in Xvfb xdpyinfo xdotool; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
-            exit 77
-        fi
-    done
-fi
 case $program in /*) ;; *) program=$(pwd)/$program ;; esac
 here=$(cd "$(dirname "$0")" && pwd)
 started=$(date +%s.%N)
 
-for tool in weston dbus-run-session /usr/bin/python3; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
-        exit 77
-    fi
-done
-if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
-    echo "SKIP: python3-pyatspi is not installed (scripts/install-deps.sh installs it)"
-    exit 77
-fi
+. "$here/../session.sh"
+need weston dbus-run-session /usr/bin/python3
+[ -n "$nested" ] && need Xvfb xdpyinfo xdotool
+need_pyatspi
 if ! ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1; then
     echo "SKIP: Qt's Wayland platform is not installed (qt6-wayland; scripts/install-deps.sh installs it)"
     exit 77
@@ -63,14 +49,11 @@ trap 'exit 1' INT TERM HUP
 # Throw-away data, configuration and runtime directories (the compositor's,
 # Qt's and the accessibility bus's sockets, the registration file), an
 # empty current directory. The runtime directory must be the user's alone.
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$work/cwd" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+private_dirs "$work"
 unset DISPLAY QT_QPA_PLATFORM WAYLAND_SOCKET
 export WAYLAND_DISPLAY=wayland-numbrix
 
 if [ -n "$nested" ]; then
-    . "$here/../../scripts/xvfb.sh"
     start_xvfb "$work" 2>&1 || { echo "FAIL: Xvfb did not start"; exit 1; }
     export NUMBRIX_X_DISPLAY="$DISPLAY"
     weston --backend=x11-backend.so --width=1000 --height=700 --socket="$WAYLAND_DISPLAY" --idle-time=0 \

@@ -22,16 +22,9 @@ case $program in /*) ;; *) program=$(pwd)/$program ;; esac
 here=$(cd "$(dirname "$0")" && pwd)
 started=$(date +%s.%N)
 
-for tool in Xvfb xdpyinfo dbus-run-session /usr/bin/python3 "$@"; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
-        exit 77
-    fi
-done
-if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
-    echo "SKIP: python3-pyatspi is not installed (scripts/install-deps.sh installs it)"
-    exit 77
-fi
+. "$here/../session.sh"
+need Xvfb xdpyinfo dbus-run-session /usr/bin/python3 "$@"
+need_pyatspi
 
 work=$(mktemp -d)
 xvfb=""
@@ -45,7 +38,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-. "$here/../../scripts/xvfb.sh"
 start_xvfb "$work" 2>&1 || { echo "FAIL: Xvfb did not start"; exit 1; }
 for tool in "$@"; do
     if [ "$tool" = openbox ]; then
@@ -54,11 +46,7 @@ for tool in "$@"; do
     fi
 done
 
-# Throw-away data, configuration and runtime directories (the registration
-# file, Qt's and the accessibility bus's sockets), an empty current directory.
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$work/cwd" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+private_dirs "$work"
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NUMBRIX_PROGRAM="$program" NUMBRIX_WORK="$work"
 export HOME="$work"  # what a screen reader keeps of its own goes here
 
