@@ -13,6 +13,7 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -337,6 +338,15 @@ BOOL CDialog::HandleDialogKey(const MSG& msg)
     }
     if (msg.control || msg.alt)
         return FALSE;
+    // The keypad's decimal key types the point into an edit whatever the
+    // layout gives it (a German layout's comma): the program reads its
+    // numbers with the point, and "1,5" would read as 1.
+    if (msg.virtualKey == VK_DECIMAL) {
+        if (auto* line = qobject_cast<QLineEdit*>(m_widget->focusWidget()); line != nullptr && !line->isReadOnly()) {
+            line->insert(QStringLiteral("."));
+            return TRUE;
+        }
+    }
     if (msg.virtualKey == VK_F1 && !msg.shift) {
         SendCommand(ID_HELP);
         return TRUE;

@@ -97,4 +97,25 @@ TEST(ResultFields, PhotoSizingUnitButtonsAreRadioButtonsToldApart)
     EXPECT_EQ(seen, expected);
 }
 
+// The keypad's decimal key types the point into an edit also where the
+// layout gives it the comma; the comma of the main keys stays a comma.
+TEST(ResultFields, KeypadDecimalKeyTypesThePointIntoAnEdit)
+{
+    CLoanDlg dlg;
+    CString keypad;
+    CString mainKeys;
+    RunModal(dlg, [&] {
+        TypeInto(dlg, CLoanDlg::kAmount, "");
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_1, Qt::KeypadModifier}, {Qt::Key_Comma, Qt::KeypadModifier},
+                                             {Qt::Key_5, Qt::KeypadModifier}})
+            Press(dlg, key, modifiers);
+        keypad = dlg.GetDlgItemText(CLoanDlg::kAmount);
+        TypeInto(dlg, CLoanDlg::kAmount, "1,5");
+        mainKeys = dlg.GetDlgItemText(CLoanDlg::kAmount);
+        dlg.SendCommand(IDCANCEL);
+    });
+    EXPECT_EQ(keypad, "1.5");
+    EXPECT_EQ(mainKeys, "1,5");
+}
+
 }  // namespace
