@@ -1,7 +1,8 @@
 #include "app/CommandLine.h"
 
+#include "platform/automation/Ole.h"
+
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 
 namespace {
@@ -40,21 +41,6 @@ constexpr std::string_view kQtOptionsWithValue[] = {
 constexpr std::string_view kQtFlags[] = {"reverse", "testability", "widgetcount", "nograb", "dograb"};
 // Taken as one word, "-style=NAME".
 constexpr std::string_view kQtOptionsWithJoinedValue[] = {"style=", "stylesheet=", "qmljsdebugger="};
-
-// The server start switches, as the activation file passes them.
-bool IsServerSwitch(std::string_view argument)
-{
-    if (argument.size() < 2 || (argument[0] != '-' && argument[0] != '/'))
-        return false;
-    const std::string_view word = argument.substr(1);
-    for (const std::string_view wanted : {std::string_view("Automation"), std::string_view("Embedding")}) {
-        if (std::equal(word.begin(), word.end(), wanted.begin(), wanted.end(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-            }))
-            return true;
-    }
-    return false;
-}
 
 // The option's name as Qt reads it: one leading dash, a second one dropped.
 std::string_view QtOptionName(std::string_view argument)
@@ -105,7 +91,8 @@ CommandLineVerdict ReadCommandLine(const std::vector<std::string>& arguments)
             verdict.standardOutput = std::string(kProgram) + " " NUMBRIX_VERSION "\n";
             return verdict;
         }
-        if (IsServerSwitch(argument))
+        // The server start switches, as the activation file passes them.
+        if (RunEmbedded({argument}) || RunAutomated({argument}))
             continue;
         const std::string_view name = QtOptionName(argument);
         if (IsOneOf(name, kQtFlags) || HasJoinedValue(name))
