@@ -46,8 +46,8 @@ bool HasMark(QWidget* widget)
 void MnemonicLinker::Link(const ControlTemplate& control, QWidget* widget)
 {
     if (m_pendingOwner != nullptr) {
-        if (auto* label = qobject_cast<QLabel*>(m_pendingOwner); label != nullptr && m_pendingBuddy)
-            label->setBuddy(widget);
+        if (HasMark(m_pendingOwner))
+            static_cast<QLabel*>(m_pendingOwner)->setBuddy(widget);
         m_mnemonics.Add(m_pendingLetter, m_pendingOwner, widget);
         m_pendingOwner = nullptr;
     }
@@ -58,6 +58,5 @@ void MnemonicLinker::Link(const ControlTemplate& control, QWidget* widget)
     } else if (lendsIt && (letter != '\0' || HasMark(widget))) {
         m_pendingOwner = widget;
         m_pendingLetter = letter;
-        m_pendingBuddy = HasMark(widget);
     }
 }

@@ -48,5 +48,4 @@ private:
     DialogMnemonics& m_mnemonics;
     QWidget* m_pendingOwner = nullptr;
     char m_pendingLetter = '\0';
-    bool m_pendingBuddy = false;
 };
