@@ -16,7 +16,6 @@ it read.
 import os
 import re
 import sys
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "xvfb"))
 import atspi_walk as walk  # noqa: E402

@@ -198,7 +198,7 @@ def every_dialog_by_keyboard(calculator):
         check(wait_for(lambda: window(caption) is None), f"{caption}: Esc did not close it")
 
 
-def window_menu_by_keyboard(calculator, menu_key, letter, caption, close_key):
+def window_menu_by_keyboard(menu_key, letter, caption):
     activate(CALCULATOR)
     key(menu_key)
     time.sleep(0.5)
@@ -248,12 +248,12 @@ def main():
     loan_by_keyboard(calculator)
     every_dialog_by_keyboard(calculator)
 
-    bolt = window_menu_by_keyboard(calculator, "shift+F10", "b", "Bolt Hole Dialog", "Escape")
+    bolt = window_menu_by_keyboard("shift+F10", "b", "Bolt Hole Dialog")
     if bolt is not None:
         bolt_hole_mnemonics(bolt)
         key("Escape")
         check(wait_for(lambda: window("Bolt Hole Dialog") is None), "bolt hole: Esc did not close it")
-    about = window_menu_by_keyboard(calculator, "Menu", "a", "About Orvel Calc", "Return")
+    about = window_menu_by_keyboard("Menu", "a", "About Orvel Calc")
     if about is not None:
         key("Return")
         check(wait_for(lambda: window("About Orvel Calc") is None), "About: Enter did not close it")
