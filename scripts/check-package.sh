@@ -11,8 +11,9 @@
 # apt-get, starts the program from its desktop entry's Exec (which takes
 # away a stale per-user activation file), has the bus start an automation
 # server from the installed activation file, removes the package and checks
-# that none of its files remain; otherwise it says that part is skipped. As root it also installs the package into a clean Debian
-# 12 root made by debootstrap (NUMBRIX_SKIP_CLEAN_ROOT=1 skips that).
+# that none of its files remain; otherwise it says that part is skipped.
+# As root it also installs the package into a clean Debian 12 root made by
+# debootstrap (NUMBRIX_SKIP_CLEAN_ROOT=1 skips that).
 # One PASS or FAIL line per check; exits 1 on any failure.
 #
 # Usage: scripts/check-package.sh BUILD_DIR
@@ -159,7 +160,9 @@ check "desktop-file-validate" desktop-file-validate "$desktop"
 # Pedantic, with no pedantic, warning or error line: the one info left
 # (cid-maybe-not-rdns) goes only with a real domain for the id.
 metainfo_clean() {
-    appstreamcli validate --pedantic --no-net "$1" && ! appstreamcli validate --pedantic --no-net "$1" | grep -Eq '^[PWE]: '
+    _said=$(appstreamcli validate --pedantic --no-net "$1") || { echo "$_said"; return 1; }
+    echo "$_said"
+    ! echo "$_said" | grep -Eq '^[PWE]: '
 }
 check "appstreamcli validate --pedantic --no-net (offline)" \
     metainfo_clean "$root/usr/share/metainfo/example.numbrix.calculator.metainfo.xml"
