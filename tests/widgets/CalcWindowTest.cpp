@@ -124,23 +124,14 @@ TEST_F(CalcWindow, EnterEscapeAndTheLetterC)
 
 TEST_F(CalcWindow, NumericKeypadCharactersWork)
 {
-    Type(Qt::Key_4, Qt::KeypadModifier);
-    Type(Qt::Key_Plus, Qt::KeypadModifier);
-    Type(Qt::Key_6, Qt::KeypadModifier);
-    Type(Qt::Key_Asterisk, Qt::KeypadModifier);
-    Type(Qt::Key_2, Qt::KeypadModifier);
-    Type(Qt::Key_Minus, Qt::KeypadModifier);
-    Type(Qt::Key_5, Qt::KeypadModifier);
-    Type(Qt::Key_Slash, Qt::KeypadModifier);
-    Type(Qt::Key_3, Qt::KeypadModifier);
-    Type(Qt::Key_Period, Qt::KeypadModifier);
-    Type(Qt::Key_Enter, Qt::KeypadModifier);
+    for (const Qt::Key key : {Qt::Key_4, Qt::Key_Plus, Qt::Key_6, Qt::Key_Asterisk, Qt::Key_2, Qt::Key_Minus,
+                              Qt::Key_5, Qt::Key_Slash, Qt::Key_3, Qt::Key_Period, Qt::Key_Enter})
+        Type(key, Qt::KeypadModifier);
     EXPECT_EQ(Display(), "5.");
     // The keypad's decimal key is the point also where the layout makes it
     // type a comma (German); the comma of the main keys stays nothing.
-    Type(Qt::Key_1, Qt::KeypadModifier);
-    Type(Qt::Key_Comma, Qt::KeypadModifier);
-    Type(Qt::Key_5, Qt::KeypadModifier);
+    for (const Qt::Key key : {Qt::Key_1, Qt::Key_Comma, Qt::Key_5})
+        Type(key, Qt::KeypadModifier);
     EXPECT_EQ(Display(), "1.5");
     Type(Qt::Key_Comma);
     Type(Qt::Key_2);
