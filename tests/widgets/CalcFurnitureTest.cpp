@@ -205,6 +205,17 @@ protected:
         }
         return nullptr;
     }
+
+    // Opens the system menu from the keyboard and chooses the item so named.
+    void ChooseFromSystemMenu(const char* text)
+    {
+        QMenu* menu = OpenSystemMenuByKeys();
+        ASSERT_NE(menu, nullptr);
+        QAction* item = MenuItem(menu, text);
+        ASSERT_NE(item, nullptr) << text;
+        item->trigger();
+        menu->close();
+    }
 };
 
 TEST_F(CalcFurniture, SystemMenuHasMinimizeCloseBoltHoleAndAboutButNoSizeOrMaximize)
@@ -246,14 +257,7 @@ TEST_F(CalcFurniture, RightClickOnTheBackgroundOpensTheSystemMenuButNotOnAButton
 TEST_F(CalcFurniture, AboutBoxFromTheSysButtonAndFromTheMenuIsTheSameAt34_22)
 {
     const SeenDialog byButton = WhatOpens([&] { Click(CCalcDlg::kSys); });
-    const SeenDialog byMenu = WhatOpens([&] {
-        QMenu* menu = OpenSystemMenuByKeys();
-        ASSERT_NE(menu, nullptr);
-        QAction* about = MenuItem(menu, "&About Numbrix Calc...");
-        ASSERT_NE(about, nullptr);
-        about->trigger();
-        menu->close();
-    });
+    const SeenDialog byMenu = WhatOpens([&] { ChooseFromSystemMenu("&About Numbrix Calc..."); });
     EXPECT_EQ(byButton.caption, "About Orvel Calc");
     EXPECT_EQ(byMenu.caption, byButton.caption);
     EXPECT_EQ(byMenu.position, byButton.position);
@@ -284,14 +288,7 @@ TEST_F(CalcFurniture, AboutFiguresAreThisMachinesMemoryAndTheCurrentFileSystemsF
 
 TEST_F(CalcFurniture, BoltHoleItemSendsCommand1034)
 {
-    const SeenDialog bolt = WhatOpens([&] {
-        QMenu* menu = OpenSystemMenuByKeys();
-        ASSERT_NE(menu, nullptr);
-        QAction* item = MenuItem(menu, "&Bolt Hole Pattern...");
-        ASSERT_NE(item, nullptr);
-        item->trigger();
-        menu->close();
-    });
+    const SeenDialog bolt = WhatOpens([&] { ChooseFromSystemMenu("&Bolt Hole Pattern..."); });
     EXPECT_EQ(bolt.caption, "Bolt Hole Dialog");
 }
 
