@@ -5,7 +5,7 @@
 // and then offers it on the session bus. Started by the bus, it offers the
 // class factory and waits for a client.
 
-#include "platform/WinApp.h"
+#include "platform/application/WinApp.h"
 
 class CCalcApp : public CWinApp {
 public:

@@ -6,7 +6,7 @@
 #include "AutomationInteger.h"
 #include "CalcDlg.h"
 
-#include "platform/WinApp.h"
+#include "platform/application/WinApp.h"
 
 COleObjectFactory CCalcDlg::factory(
     CLSID_Calculator, []() -> CAutomationObject* { return new CCalcDlg(nullptr); }, "numbrix.calculator",

@@ -3,7 +3,7 @@
 
 #include "CalcDlg.h"
 
-#include "platform/WinApp.h"
+#include "platform/application/WinApp.h"
 
 CCalcDlg::CCalcDlg(CWnd* parent) : CDialog(kTemplate, parent)
 {

@@ -40,6 +40,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -52,8 +53,9 @@ constexpr int kMostArguments = 4;
 // Deeper than the conversion unwraps (16), within what the bus allows (32).
 constexpr int kDeepestNesting = 20;
 
-const char* const kMembers[] = {"Accum", "Operand", "Operation", "Visible", "Evaluate",
-                                "Clear", "Display", "Close",     "Button"};
+// The calculator's members, read from its dispatch map once the first
+// calculator is made.
+std::vector<QString> g_members;
 
 // The errors a call to the object may end in: its own (Failed when a
 // function of the map refuses, as Visible does without a display), and Qt's
@@ -94,7 +96,7 @@ QString MemberName(FuzzedDataProvider& in)
 {
     if (in.ConsumeBool()) {
         // A known name in any case.
-        QString name = QString::fromLatin1(in.PickValueInArray(kMembers));
+        QString name = g_members[in.ConsumeIntegralInRange<std::size_t>(0, g_members.size() - 1)];
         for (QChar& c : name) {
             if (in.ConsumeBool())
                 c = c.isUpper() ? c.toLower() : c.toUpper();
@@ -329,6 +331,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     // Qt sets up fonts and styles at the first window and keeps them: do
     // that once here, so that no input is charged with it.
     auto* calc = new CCalcDlg(nullptr);
+    for (const DispatchEntry& entry : calc->GetDispatchMap())
+        g_members.push_back(QString::fromStdString(entry.name));
     calc->SetVisible(TRUE);
     EndCalculator(calc);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -5,7 +5,7 @@
 //
 // Built and run by fuzz/run.sh (clang, -fsanitize=fuzzer,address,undefined).
 
-#include "platform/dialog/AviClip.h"
+#include "platform/media/AviClip.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,93 +1,63 @@
 #!/bin/sh
-# Builds libFuzzer targets with clang (AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs each for SECONDS (default 60), one
-# process at a time, at low priority:
-#   avi_clip             the banner's clip reader, seeded with generated
-#                        clips and the program's own banner
+# Fuzzes with libFuzzer: builds the fuzz preset (clang; every library
+# instrumented, AddressSanitizer and UndefinedBehaviorSanitizer) in
+# build/fuzz and runs each target for SECONDS (default 60) from its kept
+# corpus, as the tests Fuzz.<Target>:
+#   avi_clip             the banner's clip reader
 #   number_text          the number readers against glibc's strtod/strtol
-#   automation_dispatch  bus calls into the calculator's dispatch map (a
-#                        CMake build of the program's libraries, run inside
-#                        its own dbus-run-session)
+#   automation_dispatch  bus calls into the calculator's dispatch map,
+#                        inside a dbus-run-session of its own
+# New inputs go to build/fuzz/fuzz/corpus/TARGET/. An input that crashes or
+# hangs a target is written to fuzz/finds/TARGET/, where the replay tests
+# of every build (Fuzz.Replay<Target>) pick it up: keep it there with the
+# fix.
 #
-# Usage: fuzz/run.sh [SECONDS [TARGET]]   (all three when TARGET is absent)
-# Exits non-zero when a build fails or a fuzzer finds a crash, a hang, a
-# leak or a failed check; the input that did it is saved in the target's
-# directory (crash-*, timeout-*, leak-*, oom-*). NUMBRIX_FUZZ_BUILD sets the
-# build directory (default build-fuzz/ in the work tree); each target has a
-# folder there (TARGET/) where its corpus grows from run to run.
+#   fuzz/run.sh [SECONDS [TARGET...]]
+#   fuzz/run.sh --merge [TARGET...]   minimises each kept corpus
+#       (fuzz/corpus/TARGET/) with what the build's corpus found (-merge=1)
 set -eu
-seconds=${1:-60}
-targets=${2:-"avi_clip number_text automation_dispatch"}
 here=$(cd "$(dirname "$0")/.." && pwd)
-out=${NUMBRIX_FUZZ_BUILD:-$here/build-fuzz}
-
-cxx=""
-for candidate in clang++ clang++-14; do
-    if command -v "$candidate" >/dev/null 2>&1; then
-        cxx=$candidate
-        break
-    fi
-done
-if [ -z "$cxx" ]; then
-    echo "fuzz: clang++ not found (scripts/install-deps.sh installs it)" >&2
-    exit 1
+cd "$here"
+targets="avi_clip number_text automation_dispatch"
+merge=""
+seconds=60
+if [ "${1:-}" = --merge ]; then
+    merge=yes
+    shift
+elif [ $# -gt 0 ]; then
+    seconds=$1
+    shift
 fi
-sanitizers="-fsanitize=fuzzer,address,undefined,integer -fno-sanitize-recover=all"
+[ $# -gt 0 ] && targets="$*"
 
-build_avi_clip() {
-    "$cxx" -std=c++20 -g -O1 -fno-omit-frame-pointer $sanitizers \
-        -I"$here" "$here/fuzz/avi_clip_fuzz.cpp" "$here/platform/dialog/AviClip.cpp" \
-        -o "$dir/avi_clip_fuzz"
-    "$cxx" -std=c++20 -O1 -I"$here" "$here/fuzz/make_seeds.cpp" -o "$dir/make_seeds"
-    "$dir/make_seeds" "$dir/seeds"
-    cp "$here/res/Animation179.avi" "$dir/seeds/"
-    options="-max_len=65536 -dict=$here/fuzz/avi.dict"
-}
+cmake --preset fuzz -DNUMBRIX_FUZZ_SECONDS="$seconds" >/dev/null
+cmake --build --preset fuzz
 
-build_number_text() {
-    "$cxx" -std=c++20 -g -O1 -fno-omit-frame-pointer $sanitizers -I"$here" \
-        "$here/fuzz/number_text_fuzz.cpp" "$here/platform/text/NumberText.cpp" \
-        "$here/platform/text/Format.cpp" "$here/platform/text/detail/CLocale.cpp" \
-        -o "$dir/number_text_fuzz"
-    for seed in "7.5" "  -.5e1x" "0x1A" "-0X.8p1" "1,500" "inf" "-Infinity" "nan(12)" "1e" "1e+" \
-        "2.5e-324" "1.7976931348623157e308" "1e309" "+00012 " "2147483648" "-2147483649" "4.9e-324"; do
-        printf '%s' "$seed" >"$dir/seeds/$(printf '%s' "$seed" | od -An -tx1 | tr -d ' \n')"
+if [ -z "$merge" ]; then
+    tests=""
+    for target in $targets; do
+        case $target in
+            avi_clip) tests="$tests|Fuzz.AviClip" ;;
+            number_text) tests="$tests|Fuzz.NumberText" ;;
+            automation_dispatch) tests="$tests|Fuzz.AutomationDispatch" ;;
+            *) echo "fuzz: no target $target" >&2; exit 2 ;;
+        esac
     done
-    options="-max_len=4096 -dict=$here/fuzz/number.dict"
-}
+    exec ctest --preset fuzz -j"$(nproc)" -R "^(${tests#|})\$"
+fi
 
-build_automation_dispatch() {
-    cc=$(echo "$cxx" | sed 's/clang++/clang/')
-    cmake -S "$here" -B "$dir/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$cxx" \
-        -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" -DNUMBRIX_SANITIZE=ON \
-        -DNUMBRIX_TESTS=OFF -DNUMBRIX_FUZZ=ON >"$dir/cmake.log"
-    cmake --build "$dir/build" --target automation_dispatch_fuzz -j2 >"$dir/build.log" ||
-        { tail -40 "$dir/build.log"; return 1; }
-    cp -f "$dir/build/fuzz/automation_dispatch_fuzz" "$dir/"
-    options="-max_len=2048 -dict=$here/fuzz/dispatch.dict"
-    # Its own private bus, so nothing it does reaches the desktop's; what the
-    # libraries under us keep on purpose is not a leak of ours.
-    launcher="env LSAN_OPTIONS=suppressions=$here/tests/lsan.supp:print_suppressions=0 dbus-run-session --"
-}
-
-status=0
+export LSAN_OPTIONS="suppressions=$here/tests/lsan.supp:print_suppressions=0"
 for target in $targets; do
-    dir=$out/$target
-    mkdir -p "$dir/corpus" "$dir/seeds"
+    kept=fuzz/corpus/$target
+    grown=build/fuzz/fuzz/corpus/$target
     launcher=""
-    echo "=== fuzz $target: building with $cxx"
-    "build_$target"
-    echo "=== fuzz $target: running for $seconds s"
-    run=0
-    (cd "$dir" && nice -n 10 $launcher "./${target}_fuzz" -max_total_time="$seconds" -timeout=10 \
-        -rss_limit_mb=2048 $options -print_final_stats=1 corpus seeds) || run=$?
-    if [ "$run" -ne 0 ]; then
-        echo "=== fuzz $target: FAILED (exit $run); inputs that fail:" \
-            "$(cd "$dir" && ls crash-* timeout-* leak-* oom-* slow-unit-* 2>/dev/null | tr '\n' ' ')"
-        status=$run
-    else
-        echo "=== fuzz $target: no crash, hang or failed check in $seconds s"
-    fi
+    [ "$target" = automation_dispatch ] && launcher="dbus-run-session --"
+    minimised=$(mktemp -d)
+    # shellcheck disable=SC2086
+    $launcher "build/fuzz/fuzz/${target}_fuzz" -merge=1 "$minimised" "$kept" "$grown"
+    before=$(du -sk "$kept" | cut -f1)
+    rm -rf "$kept"
+    mv "$minimised" "$kept"
+    chmod 755 "$kept"
+    echo "=== $target: $(ls "$kept" | wc -l) inputs, $(du -sk "$kept" | cut -f1) KB (was $before KB)"
 done
-exit "$status"

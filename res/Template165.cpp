@@ -9,17 +9,19 @@ namespace {
 
 using namespace utility_styles;
 
+// clang-format off: one control per row, in columns
 const ControlTemplate kControls[] = {
-    // id    kind                        caption    x    y    cx  cy  style
-    {1, ControlKind::DefPushButton, "Done", 100, 75, 50, 14, kButton},
-    {-1, ControlKind::Picture, "168", 10, 10, 55, 55, 0},
-    {CPhotoSizeDlg::kHeightEdit, ControlKind::Edit, "", 65, 20, 45, 15, kEdit},
-    {CPhotoSizeDlg::kWidthEdit, ControlKind::Edit, "", 15, 55, 40, 15, kEdit},
-    {CPhotoSizeDlg::kHeightInches, ControlKind::RadioButton, "inches", 115, 20, 37, 10, kUnit},
-    {CPhotoSizeDlg::kHeightPixels, ControlKind::RadioButton, "pixels", 115, 31, 33, 10, kUnit},
-    {CPhotoSizeDlg::kWidthInches, ControlKind::RadioButton, "inches", 60, 55, 37, 10, kUnit},
-    {CPhotoSizeDlg::kWidthPixels, ControlKind::RadioButton, "pixels", 60, 65, 33, 10, kUnit},
+    // id                          kind                        caption   x    y   cx  cy  style
+    {1,                            ControlKind::DefPushButton, "Done",   100, 75, 50, 14, kButton},
+    {-1,                           ControlKind::Picture,       "168",    10,  10, 55, 55, 0},
+    {CPhotoSizeDlg::kHeightEdit,   ControlKind::Edit,          "",       65,  20, 45, 15, kEdit},
+    {CPhotoSizeDlg::kWidthEdit,    ControlKind::Edit,          "",       15,  55, 40, 15, kEdit},
+    {CPhotoSizeDlg::kHeightInches, ControlKind::RadioButton,   "inches", 115, 20, 37, 10, kUnit},
+    {CPhotoSizeDlg::kHeightPixels, ControlKind::RadioButton,   "pixels", 115, 31, 33, 10, kUnit},
+    {CPhotoSizeDlg::kWidthInches,  ControlKind::RadioButton,   "inches", 60,  55, 37, 10, kUnit},
+    {CPhotoSizeDlg::kWidthPixels,  ControlKind::RadioButton,   "pixels", 60,  65, 33, 10, kUnit},
 };
+// clang-format on
 
 // The edits have the picture for a label, and the two pairs of unit
 // buttons read alike: what assistive technology is told instead.

@@ -1,19 +1,21 @@
 #!/bin/sh
-# Builds the Debian package in BUILD_DIR (a plain RelWithDebInfo build with
-# Debian's hardening flags, without tests, benchmarks or tools; cpack -G
-# DEB) and checks it: lintian finds no error or warning, hardening-check
-# passes every item on its program, its exact file list, the Depends
-# dpkg-shlibdeps computed and ours, the desktop entry and the AppStream
-# metainfo through their validators, the bus activation file naming the
-# installed program, and the program unpacked into a throwaway root
-# starting with its window on a virtual display. As root on a machine
-# where the package is not installed, it also installs the package with
-# apt-get, starts the program from its desktop entry's Exec (which takes
-# away a stale per-user activation file), has the bus start an automation
-# server from the installed activation file, removes the package and checks
-# that none of its files remain; otherwise it says that part is skipped.
-# As root it also installs the package into a clean Debian 12 root made by
-# debootstrap (NUMBRIX_SKIP_CLEAN_ROOT=1 skips that).
+# Makes the Debian package from BUILD_DIR (cpack -G DEB) and checks it:
+# lintian finds no error or warning, hardening-check passes every item on
+# its program, its exact file list, the Depends dpkg-shlibdeps computed and
+# ours, the desktop entry and the AppStream metainfo through their
+# validators, the bus activation file naming the installed program, and the
+# program unpacked into a throwaway root starting with its window on a
+# virtual display. BUILD_DIR is used as it is when it is a build with
+# Debian's hardening flags (the package preset, whose tests run on the very
+# program packaged); any other is configured as one first, without tests.
+# As root on a machine where the package is not installed, it also installs
+# the package with apt-get, starts the program from its desktop entry's Exec
+# (which takes away a stale per-user activation file), has the bus start an
+# automation server from the installed activation file, removes the package
+# and checks that none of its files remain; otherwise it says that part is
+# skipped. As root it also installs the package into a copy of a clean
+# Debian 12 root (scripts/clean-root.sh makes it once and caches it;
+# NUMBRIX_SKIP_CLEAN_ROOT=1 skips that).
 # One PASS or FAIL line per check; exits 1 on any failure.
 #
 # Usage: scripts/check-package.sh BUILD_DIR
@@ -57,12 +59,21 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-# The package's build: nothing but the program, however BUILD_DIR was
-# configured before.
-echo "=== building the package in $build"
-if ! cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRIX_TESTS=OFF \
-        -DNUMBRIX_BENCHMARKS=OFF -DNUMBRIX_TOOLS=OFF -DNUMBRIX_SANITIZE=OFF -DNUMBRIX_DEBIAN_BUILDFLAGS=ON >"$work/build.log" 2>&1 ||
-    ! cmake --build "$build" --parallel "${NUMBRIX_JOBS:-$(nproc)}" >>"$work/build.log" 2>&1; then
+# The package's build: BUILD_DIR as it is when it has Debian's flags and
+# no sanitizers, else configured for the program alone.
+cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt" 2>/dev/null; }
+if [ "$(cached NUMBRIX_DEBIAN_BUILDFLAGS)" = ON ] && [ "$(cached NUMBRIX_SANITIZE)" != ON ] &&
+    [ "$(cached CMAKE_BUILD_TYPE)" = RelWithDebInfo ]; then
+    echo "=== the package from the build in $build"
+    configure=true
+else
+    echo "=== building the package in $build"
+    configure="cmake -S $here -B $build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRIX_TESTS=OFF
+        -DNUMBRIX_BENCHMARKS=OFF -DNUMBRIX_TOOLS=OFF -DNUMBRIX_SANITIZE=OFF -DNUMBRIX_DEBIAN_BUILDFLAGS=ON"
+fi
+# shellcheck disable=SC2086
+if ! $configure >"$work/build.log" 2>&1 ||
+    ! cmake --build "$build" --target numbrix-calc --parallel "${NUMBRIX_JOBS:-$(nproc)}" >>"$work/build.log" 2>&1; then
     cat "$work/build.log"
     echo "FAIL: the package's build"
     exit 1
@@ -311,18 +322,22 @@ fi
 # lent to the root) and apt-get remove must take it all away.
 clean_root_check() {
     clean="$work/clean-root"
-    mirror=$(sed -n 's/^URIs: *\(http[^ ]*debian\)\/*$/\1/p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n 1)
-    if ! debootstrap --variant=minbase bookworm "$clean" "${mirror:-http://deb.debian.org/debian}" >"$work/debootstrap.log" 2>&1; then
-        sed 's/^/    /' "$work/debootstrap.log" | tail -n 20
+    if ! cached_root=$("$here/scripts/clean-root.sh" 2>"$work/debootstrap.log"); then
+        sed 's/^/    /' "$work/debootstrap.log"
         fail "debootstrap could not make a clean Debian 12 root"
         return
     fi
-    pass "debootstrap made a clean Debian 12 root ($(chroot "$clean" dpkg-query -W -f='.\n' | wc -l) packages)"
+    cp -a "$cached_root" "$clean"
+    pass "a copy of the clean Debian 12 root made $(cat "$clean/.made") ($(chroot "$clean" dpkg-query -W -f='.\n' | wc -l) packages)"
     cp /etc/resolv.conf "$clean/etc/resolv.conf"
     cp "$deb" "$clean/tmp/"
     mount -t proc proc "$clean/proc" && mounted="$clean/proc"
     mkdir -p "$clean/tmp/.X11-unix"
     mount --bind /tmp/.X11-unix "$clean/tmp/.X11-unix" && mounted="$clean/tmp/.X11-unix $mounted"
+    # What apt-get downloads is kept for the next copy (the cache folder).
+    archives="$(dirname "$cached_root")/apt-archives"
+    mkdir -p "$archives/partial"
+    mount --bind "$archives" "$clean/var/cache/apt/archives" && mounted="$clean/var/cache/apt/archives $mounted"
     if chroot "$clean" sh -c "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q /tmp/$(basename "$deb")" \
             >"$work/clean-apt.log" 2>&1; then
         pass "the clean root's apt-get install pulled $(sed -n 's/^\([0-9]*\) newly installed.*/\1/p; s/.* \([0-9]*\) newly installed.*/\1/p' "$work/clean-apt.log" | head -n 1) packages"

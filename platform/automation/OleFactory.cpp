@@ -7,7 +7,7 @@
 
 #include "platform/automation/detail/ActivationFile.h"
 #include "platform/automation/detail/SameProgram.h"
-#include "platform/WinApp.h"
+#include "platform/WinThread.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -286,8 +286,8 @@ void FactoryObject::CheckBus()
     if (OleBus().isConnected())
         return;
     m_busCheck.stop();
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr || app->m_pMainWnd == nullptr)
+    CWinThread* thread = AfxGetThread();
+    if (thread == nullptr || thread->m_pMainWnd == nullptr)
         AfxPostQuitMessage(0);
 }
 

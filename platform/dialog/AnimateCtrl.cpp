@@ -1,6 +1,6 @@
 #include "platform/dialog/AnimateCtrl.h"
 
-#include "platform/dialog/AviClip.h"
+#include "platform/media/AviClip.h"
 #include "platform/dialog/detail/CompiledResources.h"
 
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "platform/dialog/detail/DialogWindow.h"
 #include "platform/dialog/detail/FocusHolderSpeech.h"
 #include "platform/dialog/detail/IconResource.h"
-#include "platform/WinApp.h"
+#include "platform/WinThread.h"
 #include "platform/text/DialogItemInt.h"
 
 #include <QApplication>
@@ -14,7 +14,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -156,13 +155,8 @@ BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
         if (text.speaksFor != 0 && holder != nullptr && spoken != nullptr)
             SpeakTextOf(spoken->Widget(), holder->Widget());
     }
-    if (t.style & WS_SYSMENU) {
-        m_systemMenu = std::make_unique<CMenu>();
-        m_systemMenu->AppendMenu(MF_STRING | MF_GRAYED, SC_SIZE, "&Size");
-        m_systemMenu->AppendMenu(MF_STRING | ((t.style & WS_MINIMIZEBOX) ? 0 : MF_GRAYED), SC_MINIMIZE, "Mi&nimize");
-        m_systemMenu->AppendMenu(MF_STRING | ((t.style & WS_MAXIMIZEBOX) ? 0 : MF_GRAYED), SC_MAXIMIZE, "Ma&ximize");
-        m_systemMenu->AppendMenu(MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
-    }
+    if (t.style & WS_SYSMENU)
+        MakeSystemMenu(t.style);
     return TRUE;
 }
 
@@ -170,59 +164,6 @@ void CDialog::SetIcon(HICON icon, BOOL)
 {
     if (m_widget != nullptr && icon != nullptr)
         m_widget->setWindowIcon(icon->windowIcon.isNull() ? icon->icon : icon->windowIcon);
-}
-
-CMenu* CDialog::GetSystemMenu(BOOL)
-{
-    return m_widget != nullptr ? m_systemMenu.get() : nullptr;
-}
-
-void CDialog::ShowSystemMenu()
-{
-    ShowSystemMenuAt(0, 0);
-}
-
-void CDialog::ShowSystemMenuAt(int x, int y)
-{
-    if (m_widget == nullptr || m_systemMenu == nullptr)
-        return;
-    auto* popup = new QMenu(m_widget);
-    popup->setObjectName(QStringLiteral("systemMenu"));
-    popup->setAttribute(Qt::WA_DeleteOnClose);
-    auto* window = static_cast<DialogWindow*>(m_widget);
-    for (const CMenu::Item& item : m_systemMenu->Items()) {
-        if (item.flags & MF_SEPARATOR) {
-            popup->addSeparator();
-            continue;
-        }
-        QAction* action = popup->addAction(QString::fromStdString(item.text));
-        action->setEnabled(!(item.flags & MF_GRAYED));
-        const UINT id = item.id;
-        // Queued: the command may destroy the window the menu belongs to.
-        // Queued: the command may destroy the window the menu belongs to,
-        // and the dialog may be gone by then.
-        QObject::connect(action, &QAction::triggered, window, [window, id] {
-            QMetaObject::invokeMethod(
-                window,
-                [window, id] {
-                    if (CDialog* owner = window->Owner())
-                        owner->OnSysCommand(id, 0);
-                },
-                Qt::QueuedConnection);
-        });
-    }
-    popup->popup(m_widget->mapToGlobal(QPoint(x, y)));
-}
-
-void CDialog::OnSysCommand(UINT nID, LPARAM)
-{
-    if (m_widget == nullptr)
-        return;
-    switch (nID & 0xFFF0) {
-    case SC_MINIMIZE: m_widget->showMinimized(); break;
-    case SC_CLOSE: SendCommand(IDCANCEL); break;
-    default: break;
-    }
 }
 
 void CDialog::RunInitDialog()
@@ -253,10 +194,10 @@ BOOL CDialog::DestroyWindow()
     // here; it goes once that is over.
     widget->deleteLater();
 
-    CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd == this) {
-        app->m_pMainWnd = nullptr;
-        app->OnMainWindowDestroyed();
+    CWinThread* thread = AfxGetThread();
+    if (thread != nullptr && thread->m_pMainWnd == this) {
+        thread->m_pMainWnd = nullptr;
+        thread->OnMainWindowDestroyed();
     }
     PostNcDestroy();  // may delete this
     return TRUE;
@@ -308,8 +249,8 @@ BOOL CDialog::OnCommand(UINT id, UINT notification)
         return TRUE;
     }
     // Commands the dialog does not handle go on to the application (ID_HELP).
-    if (CWinApp* app = AfxGetApp())
-        return app->OnCmdMsg(id, notification);
+    if (CWinThread* thread = AfxGetThread())
+        return thread->OnCmdMsg(id, notification);
     return FALSE;
 }
 

@@ -112,8 +112,8 @@ protected:
 
     // The ordinary dialog keys: Enter presses the focused or the default push
     // button, Esc cancels, Alt+F4 closes, Alt+Space opens the system menu;
-    // Tab, arrows and mnemonics are left to the widgets. TRUE when the key
-    // was used.
+    // mnemonics, Shift+F10 and the keypad's decimal key in an edit; Tab and
+    // arrows are left to the widgets. TRUE when the key was used.
     BOOL HandleDialogKey(const MSG& msg);
 
 private:
@@ -123,6 +123,8 @@ private:
     void PlaceModal(const DialogTemplate& dialogTemplate, CWnd* owner);
     // OnInitDialog, then the focus to the first tab stop when it asks so.
     void RunInitDialog();
+    // The system menu a template with WS_SYSMENU gets (SystemMenu.cpp).
+    void MakeSystemMenu(DWORD style);
 
     int m_templateId;
     CWnd* m_pParent;

@@ -6,7 +6,7 @@
 #include "platform/dialog/Dialog.h"
 
 #include "platform/dialog/detail/DialogWindow.h"
-#include "platform/WinApp.h"
+#include "platform/WinThread.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -43,8 +43,8 @@ int CDialog::DoModal()
     if (t == nullptr)
         return -1;
     CWnd* owner = m_pParent;
-    if (owner == nullptr && AfxGetApp() != nullptr)
-        owner = AfxGetApp()->m_pMainWnd;
+    if (owner == nullptr && AfxGetThread() != nullptr)
+        owner = AfxGetThread()->m_pMainWnd;
     if (owner != nullptr && owner->Widget() == nullptr)
         owner = nullptr;
 

@@ -29,6 +29,12 @@ struct ControlTemplate {
     DWORD style;
 };
 
+// Whether every bit of `flag` is in the control's style.
+inline bool HasStyle(const ControlTemplate& control, DWORD flag)
+{
+    return (control.style & flag) == flag;
+}
+
 // What assistive technology is told of a control beyond what the
 // template's layout says: a name for a control no label stands beside (the
 // calculator's display), a description that tells look-alike controls apart

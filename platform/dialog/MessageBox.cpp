@@ -1,7 +1,7 @@
 #include "platform/dialog/MessageBox.h"
 
 #include "platform/StringTable.h"
-#include "platform/WinApp.h"
+#include "platform/WinThread.h"
 
 #include <QApplication>
 #include <QMessageBox>

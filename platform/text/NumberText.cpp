@@ -8,7 +8,7 @@
 
 namespace {
 
-bool IsBlank(char c)
+bool IsCSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
@@ -20,7 +20,7 @@ bool IsDigit(char c)
 
 size_t SkipBlanks(const CString& text, size_t pos)
 {
-    while (pos < text.size() && IsBlank(text[pos]))
+    while (pos < text.size() && IsCSpace(text[pos]))
         ++pos;
     return pos;
 }

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr int kDisplay = 1030;
 const QString kInvalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
 const QString kUnknownMethod = QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod");
 const QString kUnknownProperty = QStringLiteral("org.freedesktop.DBus.Error.UnknownProperty");
@@ -58,7 +57,7 @@ protected:
         return m_client.CallObject(kRunningName, member, arguments);
     }
     QVariant Button(const QString& key) { return ReplyValue(Call(QStringLiteral("Button"), {key})); }
-    CString Display() const { return m_calc->GetDlgItemText(kDisplay); }
+    CString Display() const { return m_calc->GetDlgItemText(CCalcDlg::kDisplay); }
     QVariantMap All()
     {
         QDBusMessage message = QDBusMessage::createMethodCall(kRunningName, kObjectPath,

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int kDisplay = 1030;
-
 // An application object that notes the end of the program instead of
 // ending this test process.
 class RecordingApp : public CWinApp {
@@ -77,11 +75,11 @@ void BusGoesAway()
     // Still a calculator, for the user's keys and the program's own calls.
     for (UINT command : {1007u, 1010u, 1002u, 1020u})  // 7 + 2 =
         calc->SendCommand(command);
-    if (calc->GetDlgItemText(kDisplay) != "9.")
+    if (calc->GetDlgItemText(CCalcDlg::kDisplay) != "9.")
         EndChild(false, "keys after the bus went");
     calc->Button("*");
     calc->Button("3");
-    if (!calc->Evaluate() || calc->GetDlgItemText(kDisplay) != "27.")
+    if (!calc->Evaluate() || calc->GetDlgItemText(CCalcDlg::kDisplay) != "27.")
         EndChild(false, "automation functions after the bus went");
     // Closing revokes the running object on a dead bus: no hang, no crash.
     calc->SendCommand(IDCANCEL);
@@ -138,7 +136,7 @@ void StartWithoutBus(const std::vector<std::string>& arguments, bool serverRun)
     if (!started || !shown.isEmpty() || calc == nullptr || !calc->GetVisible())
         EndChild(false, "a user's run without a bus must show its window, silently");
     calc->SendCommand(1004);
-    if (calc->GetDlgItemText(kDisplay) != "4.")
+    if (calc->GetDlgItemText(CCalcDlg::kDisplay) != "4.")
         EndChild(false, "keys without a bus");
     calc->SendCommand(IDCANCEL);
     EndChild(true, "");

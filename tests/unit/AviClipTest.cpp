@@ -3,7 +3,7 @@
 // layouts a reader has to step over, and malformed files, which must fail to
 // open (or a bad frame fail to decode) and nothing worse.
 
-#include "platform/dialog/AviClip.h"
+#include "platform/media/AviClip.h"
 #include "tests/unit/AviTestWriter.h"
 
 #include <gtest/gtest.h>

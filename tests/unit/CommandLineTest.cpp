@@ -28,7 +28,7 @@ constexpr auto Usage = CommandLineAction::ShowUsage;
 constexpr auto Version = CommandLineAction::ShowVersion;
 constexpr auto Refuse = CommandLineAction::Refuse;
 
-const CommandLineCase kCases[] = {
+const CommandLineCase kCommandLineCases[] = {
     {"NothingRuns", {}, Run, ""},
     {"LongHelp", {"--help"}, Usage, ""},
     {"ShortHelp", {"-h"}, Usage, ""},
@@ -104,7 +104,7 @@ TEST_P(CommandLine, DecidesWhatTheRunDoesAndSaysWhy)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, CommandLine, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLine, ::testing::ValuesIn(kCommandLineCases),
                          [](const ::testing::TestParamInfo<CommandLineCase>& info) { return info.param.name; });
 
 }  // namespace

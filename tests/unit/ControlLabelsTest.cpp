@@ -26,7 +26,7 @@ struct NameCase {
     const char* why;
 };
 
-const NameCase kCases[] = {
+const NameCase kNameCases[] = {
     {CLoanDlg::kTemplate, CLoanDlg::kAmount, "Amount Borrowed: $", "", "a label listed before the edits"},
     {CLoanDlg::kTemplate, CLoanDlg::kTerm, "Number of", "", "beside, past the unit buttons"},
     {CLoanDlg::kTemplate, CLoanDlg::kInterest, "Interest: $", "", "a result: the nearer of two beside"},
@@ -49,7 +49,7 @@ const NameCase kCases[] = {
 
 TEST(ControlLabels, NameEachControlAsItsLabelOrTheTemplateSays)
 {
-    for (const NameCase& c : kCases) {
+    for (const NameCase& c : kNameCases) {
         SCOPED_TRACE(c.why);
         const DialogTemplate* dialog = FindDialogTemplate(c.dialog);
         ASSERT_NE(dialog, nullptr);

@@ -12,7 +12,7 @@ struct IntCase {
     std::optional<UINT> value;
 };
 
-const IntCase kCases[] = {
+const IntCase kIntCases[] = {
     {"7", FALSE, 7u},
     {"0", FALSE, 0u},
     {"  12 ", FALSE, 12u},
@@ -42,7 +42,7 @@ const IntCase kCases[] = {
 
 TEST(DialogItemInt, AcceptsPlainDigitsOnly)
 {
-    for (const IntCase& c : kCases)
+    for (const IntCase& c : kIntCases)
         EXPECT_EQ(ParseDialogItemInt(c.text, c.bSigned), c.value) << '"' << c.text << "\" signed " << c.bSigned;
 }
 

@@ -36,7 +36,7 @@ TEST_P(DisplayText, ShowsWhatTheRegistersHold)
     EXPECT_EQ(CalcDisplayText(c.registers, c.shortFormat), c.expected);
 }
 
-const DisplayCase kCases[] = {
+const DisplayCase kDisplayCases[] = {
     {"ClearedShowsZeroWithPoint", {0, FALSE, 0.0, 0.0}, FALSE, "0."},
     {"WholeNumberKeepsItsPoint", {0, TRUE, 3.0, 0.0}, FALSE, "3."},
     {"TrailingZerosTrimmed", {0, TRUE, 12.5, 0.0}, FALSE, "12.5"},
@@ -63,7 +63,7 @@ const DisplayCase kCases[] = {
     {"ShortFormatNotTrimmedFurther", {0, TRUE, 0.052335956242943835, 0.0}, TRUE, "0.052336"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Registers, DisplayText, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Registers, DisplayText, ::testing::ValuesIn(kDisplayCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

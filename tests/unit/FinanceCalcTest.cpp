@@ -33,7 +33,7 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& info)
     return "case" + std::to_string(info.index);
 }
 
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kNotANumber = std::numeric_limits<double>::quiet_NaN();
 
 struct LoanCase {
     const char* name;
@@ -64,7 +64,7 @@ const LoanCase kLoans[] = {
      "10000000000.00", "1.00", "99999999.00", "100000000.00", "0.01"},
     {"below the int range, no interest: -2^31 months", {1200, 0, -1e12, false}, "-1000000000000.00", "1200.00",
      "557593.54", "558793.54", "-0.00"},
-    {"a not-a-number term counts no whole months", {1000, 12, kNaN, false}, "nan", "1000.00", "nan", "nan", "nan"},
+    {"a not-a-number term counts no whole months", {1000, 12, kNotANumber, false}, "nan", "1000.00", "nan", "nan", "nan"},
 };
 
 class LoanTable : public ::testing::TestWithParam<LoanCase> {};
@@ -185,7 +185,7 @@ const CreditCardCase kCreditCards[] = {
     {"no payment", {1000, 0, 0}, 30001, 2500, 1, true, "1000.00", "", ""},
     {"an infinite balance", {std::numeric_limits<double>::infinity(), 18, 50}, 30001, 2500, 1, true, "inf", "",
      ""},
-    {"a not-a-number payment stops at once", {1000, 18, kNaN}, 2, 0, 2, false, "", "nan", "nan"},
+    {"a not-a-number payment stops at once", {1000, 18, kNotANumber}, 2, 0, 2, false, "", "nan", "nan"},
 };
 
 class CreditCardTable : public ::testing::TestWithParam<CreditCardCase> {};

@@ -75,8 +75,8 @@ double StepByStepWithParityFinish(double x, int count, int mode)
     return value;
 }
 
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
+const double kQuietNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInfinity = std::numeric_limits<double>::infinity();
 
 struct DefinitionCase {
     double x;
@@ -95,7 +95,7 @@ const DefinitionCase kDefinition[] = {
     {2, 3, 5, 8}, {2, 3, 0, 0.125}, {2, 3, INT_MIN, 0.125},
     {-2, 3, 1, -8}, {-2, 3, -1, -0.125}, {1.5, 3, 1, 3.375},
     // Nothing checks x: 0 / 0 for count 0, and 0 stays 0 when multiplying.
-    {0, 0, -1, kNaN}, {0, 0, 1, 0}, {0, 5, 1, 0},
+    {0, 0, -1, kQuietNaN}, {0, 0, 1, 0}, {0, 5, 1, 0},
 };
 
 TEST(IntPower, FollowsTheDefinitionForSmallCounts)
@@ -115,7 +115,7 @@ TEST(IntPower, FollowsTheDefinitionForSmallCounts)
 // a signalling one), under- and overflows, and subnormal fixed points.
 std::vector<double> QuicklyRepeating()
 {
-    return {1, -1, 0, -0.0, kInf, -kInf, kNaN, -kNaN, FromBits(0x7ff8000000001234), FromBits(0xfff0000000000001),
+    return {1, -1, 0, -0.0, kInfinity, -kInfinity, kQuietNaN, -kQuietNaN, FromBits(0x7ff8000000001234), FromBits(0xfff0000000000001),
             DBL_MIN, -DBL_MIN, std::numeric_limits<double>::denorm_min(), 1e-300, -1e-300, 1e300, -1e300,
             DBL_MAX, 0.5, -0.5, 2, -2, 1e10, 1e-10, 1.01, 0.99, -1.01, -0.99};
 }
@@ -127,7 +127,7 @@ std::vector<double> NearOne()
     double up = 1;
     double down = 1;
     for (int ulps = 1; ulps <= 4; ++ulps) {
-        up = std::nextafter(up, kInf);
+        up = std::nextafter(up, kInfinity);
         down = std::nextafter(down, 0.0);
         values.insert(values.end(), {up, down, -up, -down});
     }

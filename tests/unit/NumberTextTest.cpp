@@ -60,9 +60,12 @@ TEST(NumberText, StrToDOverflowsToInfinityAndKeepsTheSignOfZero)
 
 TEST(NumberText, StrToDReadsLongTextWithoutTrouble)
 {
-    const CString longNumber = "1" + CString(100000, '0') + "e-100000";
+    CString longNumber(1, '1');
+    longNumber.append(100000, '0').append("e-100000");
     EXPECT_EQ(StrToD(longNumber), 1.0);
-    EXPECT_EQ(StrToD(CString(100000, ' ') + "2"), 2.0);
+    CString blanksFirst(100000, ' ');
+    blanksFirst += '2';
+    EXPECT_EQ(StrToD(blanksFirst), 2.0);
 }
 
 struct CountCase {

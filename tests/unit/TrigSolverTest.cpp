@@ -22,7 +22,7 @@ struct SolverCase {
     CString angleB;
 };
 
-const SolverCase kCases[] = {
+const SolverCase kSolverCases[] = {
     {"legs 3 and 4", {3, 4, 0, 0, 0}, 3, "Calculations based on Sides a+b",
      "3.0000", "4.0000", "5.0000", "53.1301", "36.8699"},
     {"hypotenuse 10, angle A 30", {0, 0, 10, 30, 0}, 12, "Calculations from Side c, Ang. A",
@@ -84,7 +84,7 @@ TEST_P(SolverTable, LeavesTheRowsValues)
     EXPECT_EQ(Format("%1.4f", v.angleB), t.angleB);
 }
 
-INSTANTIATE_TEST_SUITE_P(TrigSolver, SolverTable, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(TrigSolver, SolverTable, ::testing::ValuesIn(kSolverCases),
                          [](const auto& info) { return "case" + std::to_string(info.index); });
 
 // The count caps c, A and B at two given values, but never the legs.

@@ -4,7 +4,7 @@
 
 #include "calc/AboutDlg.h"
 #include "calc/BannerPath.h"
-#include "platform/WinApp.h"
+#include "platform/application/UserGuide.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "app/CalcApp.h"
 #include "calc/CalcDlg.h"
-#include "platform/WinApp.h"
+#include "platform/application/WinApp.h"
 
 #include <QApplication>
 #include <QTest>

@@ -6,7 +6,6 @@
 namespace {
 
 constexpr double kWeeklyPaymentsPerMonth = 4;
-constexpr int kMonthsPerYear = 12;
 
 }  // namespace
 

@@ -3,12 +3,6 @@
 #include "IntPower.h"
 #include "SaturatingCount.h"
 
-namespace {
-
-constexpr int kMonthsPerYear = 12;
-
-}  // namespace
-
 PayoffResult CalculateEarlyPayoff(const PayoffInput& input)
 {
     const int total =

@@ -6,6 +6,9 @@
 #include <climits>
 #include <cstdint>
 
+// A term the user gave in years counts this many months.
+inline constexpr int kMonthsPerYear = 12;
+
 constexpr int SaturateToInt(std::int64_t value)
 {
     if (value > INT_MAX)

@@ -3,12 +3,6 @@
 #include "IntPower.h"
 #include "SaturatingCount.h"
 
-namespace {
-
-constexpr int kMonthsPerYear = 12;
-
-}  // namespace
-
 GoalResult CalculateSavingsGoal(const GoalInput& input)
 {
     const int months = input.termInYears ? SaturatingMultiply(input.term, kMonthsPerYear) : input.term;

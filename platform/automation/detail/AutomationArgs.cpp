@@ -21,7 +21,7 @@ constexpr std::size_t kLongestNumberText = 1024;
 // Variants inside variants are unwrapped this deep and no deeper.
 constexpr int kDeepestVariant = 16;
 
-bool IsBlank(char c)
+bool IsBlankAroundNumber(char c)
 {
     return c == ' ' || c == '\t';
 }
@@ -86,9 +86,9 @@ std::optional<DispValue> ToText(const QVariant& value)
 
 std::optional<double> NumberFromText(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && IsBlankAroundNumber(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && IsBlankAroundNumber(text.back()))
         text.remove_suffix(1);
     // The dialogs' strict notation, with only blanks and tabs around it.
     if (text.size() > kLongestNumberText || text.find_first_of("\n\v\f\r") != std::string_view::npos)

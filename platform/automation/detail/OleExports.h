@@ -20,7 +20,7 @@ inline constexpr std::chrono::milliseconds kSessionBusAnswerBound{500};
 // Acts once on the probe of the session bus, before anything connects: a
 // silent daemon is then, for this process, no bus at all (everything that
 // asks for the session bus, Qt's accessibility bridge included, is told at
-// once that there is none). AfxWinMain settles it before the first window;
+// once that there is none). CSessionBusCheck settles it before the first window;
 // AfxOleInit does when nothing has yet.
 void SettleSessionBus(BusProbeResult probe);
 

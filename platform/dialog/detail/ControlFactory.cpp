@@ -58,11 +58,6 @@ private:
     UINT m_id;
 };
 
-bool Has(const ControlTemplate& c, DWORD flag)
-{
-    return (c.style & flag) == flag;
-}
-
 QString Caption(const ControlTemplate& c)
 {
     return QString::fromUtf8(c.caption != nullptr ? c.caption : "");
@@ -70,9 +65,9 @@ QString Caption(const ControlTemplate& c)
 
 Qt::Alignment StaticAlignment(const ControlTemplate& c)
 {
-    if (Has(c, SS_RIGHT))
+    if (HasStyle(c, SS_RIGHT))
         return Qt::AlignRight | Qt::AlignTop;
-    if (Has(c, SS_CENTER))
+    if (HasStyle(c, SS_CENTER))
         return Qt::AlignHCenter | Qt::AlignTop;
     return Qt::AlignLeft | Qt::AlignTop;
 }
@@ -94,7 +89,7 @@ QWidget* CreateButton(const ControlTemplate& c, DialogWindow* host)
     // radio button is a choice the keyboard must reach too: Tab stops at it
     // whatever its template says (the unit buttons have no tab stop and no
     // mnemonic, and each is a group of its own, so no arrow key leads there).
-    const bool tabStop = Has(c, WS_TABSTOP) || c.kind == ControlKind::RadioButton;
+    const bool tabStop = HasStyle(c, WS_TABSTOP) || c.kind == ControlKind::RadioButton;
     button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     return button;
 }
@@ -109,21 +104,21 @@ QWidget* CreateEdit(const ControlTemplate& c, DialogWindow* host)
     // wraps only when it does not scroll horizontally.
     // The user cannot type into a read-only, disabled or hidden edit (the
     // bolt-hole list's copy); neither may assistive technology write it.
-    const bool readOnly = Has(c, ES_READONLY) || Has(c, WS_DISABLED) || Has(c, WS_HIDDEN_CONTROL);
-    const bool growsByLines = Has(c, ES_AUTOVSCROLL) || Has(c, ES_WANTRETURN) || !Has(c, ES_AUTOHSCROLL);
-    if (Has(c, ES_MULTILINE) && growsByLines) {
+    const bool readOnly = HasStyle(c, ES_READONLY) || HasStyle(c, WS_DISABLED) || HasStyle(c, WS_HIDDEN_CONTROL);
+    const bool growsByLines = HasStyle(c, ES_AUTOVSCROLL) || HasStyle(c, ES_WANTRETURN) || !HasStyle(c, ES_AUTOHSCROLL);
+    if (HasStyle(c, ES_MULTILINE) && growsByLines) {
         auto* box = new QPlainTextEdit(host);
         if (readOnly)
             MarkReadOnlyForAssistiveTech(box);
-        box->setReadOnly(Has(c, ES_READONLY));
+        box->setReadOnly(HasStyle(c, ES_READONLY));
         // No undo: the document would keep every text removed from it for
         // an undo nobody asks for, so replacing a long list grew memory by
         // the old list each time.
         box->setUndoRedoEnabled(false);
-        box->setFrameShape(Has(c, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
-        box->setVerticalScrollBarPolicy(Has(c, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        box->setFrameShape(HasStyle(c, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+        box->setVerticalScrollBarPolicy(HasStyle(c, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setLineWrapMode(Has(c, ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        box->setLineWrapMode(HasStyle(c, ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
         box->setTabChangesFocus(true);
         QObject::connect(box, &QPlainTextEdit::textChanged, host, [host, id] { host->Notify(id, EN_CHANGE); });
         edit = box;
@@ -131,13 +126,13 @@ QWidget* CreateEdit(const ControlTemplate& c, DialogWindow* host)
         auto* line = new QLineEdit(host);
         if (readOnly)
             MarkReadOnlyForAssistiveTech(line);
-        line->setReadOnly(Has(c, ES_READONLY));
-        line->setFrame(Has(c, WS_BORDER));
-        line->setAlignment(Has(c, ES_RIGHT) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        line->setReadOnly(HasStyle(c, ES_READONLY));
+        line->setFrame(HasStyle(c, WS_BORDER));
+        line->setAlignment(HasStyle(c, ES_RIGHT) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
         QObject::connect(line, &QLineEdit::textChanged, host, [host, id] { host->Notify(id, EN_CHANGE); });
         edit = line;
     }
-    edit->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    edit->setFocusPolicy(HasStyle(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
     if (c.id >= 0)
         edit->installEventFilter(new EditFocusWatcher(host, id));
     return edit;
@@ -182,12 +177,12 @@ QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
     const PixelRect r = DialogRectToPixels(c.x, c.y, c.cx, c.cy, host->baseUnits);
     if (c.kind == ControlKind::Static && r.height >= 2 * QFontMetrics(host->font()).lineSpacing())
         label->setWordWrap(true);
-    if (Has(c, SS_SUNKEN))
+    if (HasStyle(c, SS_SUNKEN))
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    else if (Has(c, WS_BORDER))
+    else if (HasStyle(c, WS_BORDER))
         label->setFrameStyle(QFrame::Box | QFrame::Plain);  // a thin line, as a bordered static has
     // A static with a tab stop takes the focus (and shows nothing of it).
-    label->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::TabFocus : Qt::NoFocus);
+    label->setFocusPolicy(HasStyle(c, WS_TABSTOP) ? Qt::TabFocus : Qt::NoFocus);
     if (result) {
         // A result can be selected with the mouse and copied (Ctrl+C or its
         // context menu). Tab stops at it whatever its template says, so a
@@ -261,9 +256,9 @@ private:
 QWidget* CreateMonthCalendar(const ControlTemplate& c, DialogWindow* host)
 {
     auto* frame = new CalendarFrame(host);
-    if (Has(c, WS_EX_CLIENTEDGE))
+    if (HasStyle(c, WS_EX_CLIENTEDGE))
         frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
+    frame->setFocusPolicy(HasStyle(c, WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
     return frame;
 }
 
@@ -272,8 +267,8 @@ QWidget* CreateMonthCalendar(const ControlTemplate& c, DialogWindow* host)
 QWidget* CreatePlaceholder(const ControlTemplate& c, DialogWindow* host)
 {
     auto* frame = new QFrame(host);
-    frame->setFrameStyle((Has(c, WS_EX_CLIENTEDGE) ? QFrame::Panel | QFrame::Sunken : QFrame::Box | QFrame::Plain));
-    frame->setFocusPolicy(Has(c, WS_TABSTOP) ? Qt::TabFocus : Qt::NoFocus);
+    frame->setFrameStyle((HasStyle(c, WS_EX_CLIENTEDGE) ? QFrame::Panel | QFrame::Sunken : QFrame::Box | QFrame::Plain));
+    frame->setFocusPolicy(HasStyle(c, WS_TABSTOP) ? Qt::TabFocus : Qt::NoFocus);
     return frame;
 }
 
@@ -296,8 +291,8 @@ QWidget* CreateControl(const ControlTemplate& c, DialogWindow* host)
     }
     const PixelRect r = DialogRectToPixels(c.x, c.y, c.cx, c.cy, host->baseUnits);
     widget->setGeometry(r.x, r.y, r.width, r.height);
-    widget->setEnabled(!Has(c, WS_DISABLED));
-    widget->setVisible(!Has(c, WS_HIDDEN_CONTROL));
+    widget->setEnabled(!HasStyle(c, WS_DISABLED));
+    widget->setVisible(!HasStyle(c, WS_HIDDEN_CONTROL));
     if (c.kind == ControlKind::GroupBox)
         widget->lower();
     return widget;

@@ -13,15 +13,10 @@ constexpr int kMostGapAbove = 4;
 // edit, across the triangle from "Angle (A):").
 constexpr int kNearBeside = 40;
 
-bool Has(const ControlTemplate& c, DWORD flag)
-{
-    return (c.style & flag) == flag;
-}
-
 bool IsLabel(const ControlTemplate& c)
 {
     return c.kind == ControlKind::Static && c.id < 0 && c.caption != nullptr && c.caption[0] != '\0' &&
-           !Has(c, WS_HIDDEN_CONTROL);
+           !HasStyle(c, WS_HIDDEN_CONTROL);
 }
 
 bool SharesRow(const ControlTemplate& a, const ControlTemplate& b)
@@ -102,7 +97,7 @@ bool HasLetter(const std::string& text)
 bool IsResultField(const ControlTemplate& control)
 {
     return control.kind == ControlKind::Static && control.id >= 0 &&
-           (Has(control, SS_SUNKEN) || Has(control, WS_BORDER));
+           (HasStyle(control, SS_SUNKEN) || HasStyle(control, WS_BORDER));
 }
 
 std::string WithoutMnemonic(const char* caption)

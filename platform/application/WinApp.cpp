@@ -1,0 +1,42 @@
+#include "platform/application/WinApp.h"
+
+#include "platform/application/UserGuide.h"
+#include "platform/dialog/MessageBox.h"
+#include "platform/system/ShellOpen.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+CWinApp* g_app = nullptr;
+}
+
+CWinApp::CWinApp()
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+void CWinApp::OnHelp()
+{
+    // Looked for at the first F1, not at start-up.
+    if (m_helpFilePath.empty())
+        m_helpFilePath = FindUserGuide(QCoreApplication::applicationFilePath().toStdString());
+    if (m_helpFilePath.empty() || !QFileInfo(QString::fromStdString(m_helpFilePath)).isFile()) {
+        AfxMessageBox("The user guide could not be found. It is installed with the program as " +
+                          QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString() + ".html.",
+                      MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    ShellOpen(FileUrl(m_helpFilePath));
+}
