@@ -13,8 +13,9 @@
 # fix.
 #
 #   fuzz/run.sh [SECONDS [TARGET...]]
-#   fuzz/run.sh --merge [TARGET...]   minimises each kept corpus
-#       (fuzz/corpus/TARGET/) with what the build's corpus found (-merge=1)
+#   fuzz/run.sh --merge [TARGET...]   adds to each kept corpus
+#       (fuzz/corpus/TARGET/) the inputs of the build's corpus, up to 4 KB,
+#       that reach what none of the kept ones does (-merge=1)
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -30,7 +31,11 @@ elif [ $# -gt 0 ]; then
 fi
 [ $# -gt 0 ] && targets="$*"
 
-cmake --preset fuzz -DNUMBRIX_FUZZ_SECONDS="$seconds" >/dev/null
+if [ -z "$merge" ]; then
+    cmake --preset fuzz -DNUMBRIX_FUZZ_SECONDS="$seconds" >/dev/null
+else
+    cmake --preset fuzz >/dev/null
+fi
 cmake --build --preset fuzz
 
 if [ -z "$merge" ]; then
@@ -49,15 +54,13 @@ fi
 export LSAN_OPTIONS="suppressions=$here/tests/lsan.supp:print_suppressions=0"
 for target in $targets; do
     kept=fuzz/corpus/$target
-    grown=build/fuzz/fuzz/corpus/$target
+    before="$(ls "$kept" | wc -l) inputs, $(du -s --apparent-size -B1 "$kept" | cut -f1) bytes"
     launcher=""
     [ "$target" = automation_dispatch ] && launcher="dbus-run-session --"
-    minimised=$(mktemp -d)
+    # Into the kept corpus (whose inputs all stay): those of the build's
+    # corpus that reach what none of the kept ones does, up to 4 KB each.
     # shellcheck disable=SC2086
-    $launcher "build/fuzz/fuzz/${target}_fuzz" -merge=1 "$minimised" "$kept" "$grown"
-    before=$(du -sk "$kept" | cut -f1)
-    rm -rf "$kept"
-    mv "$minimised" "$kept"
-    chmod 755 "$kept"
-    echo "=== $target: $(ls "$kept" | wc -l) inputs, $(du -sk "$kept" | cut -f1) KB (was $before KB)"
+    $launcher "build/fuzz/fuzz/${target}_fuzz" -merge=1 -max_len=4096 "$kept" "build/fuzz/fuzz/corpus/$target" 2>&1 |
+        grep '^MERGE-OUTER: [0-9]* new' || true
+    echo "=== $target: $(ls "$kept" | wc -l) inputs, $(du -s --apparent-size -B1 "$kept" | cut -f1) bytes (was $before)"
 done

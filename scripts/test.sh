@@ -99,36 +99,47 @@ took "package build"
 build_in_background asan
 asan_build=$!
 
-begin "package tests (the package check after them)"
-run_tests package -LE package
-took "package tests, asan build in the background"
+# Each build's tests in two runs: those that keep both cores busy, then
+# the desktop ones (their own displays, compositors and screen reader),
+# which mostly wait, side by side while the next build compiles.
+desktop='xvfb|accessibility'
+
+begin "package tests"
+run_tests package -LE "package|$desktop"
+took "package tests"
+begin "package desktop tests"
+run_tests package -L "$desktop" -j4
+took "package desktop tests (asan build behind)"
 [ -n "$clean_root" ] && wait "$clean_root"
 begin "the Debian package"
 run_tests package -L package
-took "package check and manual page"
+took "package check, manual page (asan build behind)"
 
 begin "asan build (the rest)"
-if wait_for_build asan "$asan_build"; then
-    took "asan build, after the package check"
-    build_in_background fuzz
-    fuzz_build=$!
+asan_built=""
+wait_for_build asan "$asan_build" && asan_built=yes
+took "asan build, what was left"
+build_in_background fuzz
+fuzz_build=$!
+if [ -n "$asan_built" ]; then
     begin "asan tests"
-    run_tests asan
-    took "asan tests, fuzz build in the background"
+    run_tests asan -LE "$desktop"
+    took "asan tests (fuzz build behind)"
+    begin "asan desktop tests"
+    run_tests asan -L "$desktop" -j4
+    took "asan desktop tests (fuzz build behind)"
 else
     failed=$((failed + 1))
     status=1
-    build_in_background fuzz
-    fuzz_build=$!
 fi
 
 begin "fuzz build (the rest)"
 if wait_for_build fuzz "$fuzz_build"; then
-    took "fuzz build, after the asan tests"
+    took "fuzz build, what was left"
     begin "fuzzing"
-    cmake -S "$here" -B build/fuzz -DNUMBRIX_FUZZ_SECONDS="${NUMBRIX_FUZZ_SECONDS:-20}" >/dev/null
+    cmake -B build/fuzz -DNUMBRIX_FUZZ_SECONDS="${NUMBRIX_FUZZ_SECONDS:-20}" >/dev/null
     run_tests fuzz
-    took "fuzzing"
+    took "fuzzing, two targets at a time"
 else
     failed=$((failed + 1))
     status=1
