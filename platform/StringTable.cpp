@@ -1,7 +1,5 @@
 #include "platform/StringTable.h"
 
-#include "platform/Resources.h"
-
 CString LoadString(UINT id)
 {
     for (const StringResource& entry : ProgramStringTable()) {

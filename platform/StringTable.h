@@ -11,6 +11,9 @@ struct StringResource {
     const char* text;
 };
 
+// The hook into res/: the string table (res/StringTable.cpp defines it).
+std::span<const StringResource> ProgramStringTable();
+
 // The text of string `id`, or an empty string when the table has none.
 CString LoadString(UINT id);
 

@@ -1,6 +1,6 @@
 // The accelerator tables, each with the number of its dialog template.
 
-#include "platform/Resources.h"
+#include "platform/dialog/Accelerator.h"
 
 #include "calc/CalcDlg.h"
 #include "utilities/engineering/BoltHoleDlg.h"

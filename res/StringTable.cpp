@@ -1,6 +1,6 @@
 // The string table (language 1033): the texts the program loads by number.
 
-#include "platform/Resources.h"
+#include "platform/StringTable.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The registry of the program's dialog templates: each is defined in its
 // own file, TemplateN.cpp, and listed here once.
 
-#include "platform/Resources.h"
+#include "platform/dialog/DialogTemplate.h"
 
 extern const DialogTemplate kAboutTemplate;       // 100
 extern const DialogTemplate kCalculatorTemplate;  // 102

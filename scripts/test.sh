@@ -9,11 +9,12 @@
 #   asan     every test again with AddressSanitizer + UndefinedBehaviorSanitizer;
 #   fuzz     clang, each fuzz target fuzzed for NUMBRIX_FUZZ_SECONDS
 #            (default 20) from its kept corpus (fuzz/corpus/).
-# The next build compiles at low priority while the tests of the one before
-# wait on their displays, and a clean Debian root for the package check is
-# made (once per machine, scripts/clean-root.sh) while the first builds.
-# Prints how long each step took, and ends with one line counting the tests
-# that passed and failed.
+# The sanitizer and fuzz builds compile at low priority behind the package
+# build's tests, and the fuzzers run behind the sanitizer build's desktop
+# tests, which mostly wait; the clean Debian root for the package check is
+# made (once per machine, scripts/clean-root.sh) while the first build
+# runs. Logs go to build/logs/. Prints how long each step took, and ends
+# with one line counting the tests that passed and failed.
 set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" || exit 1
@@ -27,6 +28,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 started=$(date +%s)
 logs=$here/build/logs
 mkdir -p "$logs"
+rm -f "$logs"/*.built "$logs/builds.done"
 
 passed=0
 failed=0
@@ -37,38 +39,29 @@ begin() { step_started=$(date +%s); echo "=== $1"; }
 took() { timings="$timings$(printf '%-44s %4d s' "$1" $(($(date +%s) - step_started)))
 "; }
 
-# Configures and builds PRESET (nice as NICE), output to its log.
+# Configures and builds PRESET at NICE, output to its log; TRUE when it
+# built.
 build() {  # PRESET NICE
     nice -n "$2" sh -c "cmake --preset $1 >'$logs/$1-build.log' 2>&1 &&
-        cmake --build --preset $1 >>'$logs/$1-build.log' 2>&1"
+        cmake --build --preset $1 >>'$logs/$1-build.log' 2>&1" && return 0
+    tail -n 60 "$logs/$1-build.log"
+    echo "=== $1 build FAILED"
+    return 1
 }
-# Starts the build of PRESET in the background at low priority.
-build_in_background() {  # PRESET
-    (
-        t=$(date +%s)
-        if build "$1" 19; then echo "built in $(($(date +%s) - t)) s" >"$logs/$1-build.done"
-        else echo "FAILED" >"$logs/$1-build.done"; fi
-    ) &
-}
-# Waits for a background build; FALSE when it failed.
-wait_for_build() {  # PRESET PID
-    wait "$2"
-    if grep -q FAILED "$logs/$1-build.done"; then
-        tail -n 60 "$logs/$1-build.log"
-        echo "=== $1 build FAILED"
-        return 1
-    fi
-}
-# Runs ctest in PRESET's build with ARGS, adding its summary to the counts.
-run_tests() {  # PRESET ARGS...
-    preset=$1
-    shift
-    log="$logs/$preset-ctest-$(echo "$*" | tr -c 'A-Za-z0-9\n' '-').log"
+# Runs ctest in PRESET's build with ARGS into LOG, inside a private session
+# bus, showing what is not a passing test.
+ctest_into() {  # LOG PRESET ARGS...
+    log=$1
+    preset=$2
+    shift 2
     dbus-run-session -- ctest --preset "$preset" -j"$jobs" "$@" 2>&1 | tee "$log" |
-        grep -Ev '^ +Start +[0-9]+: |Test +#[0-9]+: .* Passed '
-    summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+        grep -Ev '^ +Start +[0-9]+: |Test +#[0-9]+: .* Passed |Failed to set fd limit'
+}
+# Adds the summary of a ctest LOG to the counts.
+count() {  # LOG
+    summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
     if [ -z "$summary" ]; then
-        echo "=== $preset tests did not finish"
+        echo "=== $(basename "$1"): the tests did not finish"
         failed=$((failed + 1))
         status=1
         return
@@ -78,6 +71,16 @@ run_tests() {  # PRESET ARGS...
     passed=$((passed + total - bad))
     failed=$((failed + bad))
     [ "$bad" -eq 0 ] || status=1
+}
+run_tests() {  # NAME PRESET ARGS...
+    name=$1
+    shift
+    ctest_into "$logs/$name.log" "$@"
+    count "$logs/$name.log"
+}
+fail_step() {
+    failed=$((failed + 1))
+    status=1
 }
 
 # The clean Debian root, made while the first build runs (root only).
@@ -89,61 +92,70 @@ fi
 
 begin "package build"
 if ! build package 0; then
-    tail -n 60 "$logs/package-build.log"
-    echo "=== package build FAILED"
     echo "0% tests passed, 1 tests failed out of 1 (the first build failed)"
     exit 1
 fi
 took "package build"
 
-build_in_background asan
-asan_build=$!
+# The sanitizer and fuzz builds compile behind the package's tests, at low
+# priority: those tests keep the cores busy only in their first part.
+(
+    build asan 19 && touch "$logs/asan.built"
+    build fuzz 19 && touch "$logs/fuzz.built"
+    touch "$logs/builds.done"
+) &
+# Waits until the later builds have come as far as FILE, or ended.
+wait_for() {  # FILE
+    while [ ! -e "$1" ] && [ ! -e "$logs/builds.done" ]; do sleep 1; done
+}
 
 # Each build's tests in two runs: those that keep both cores busy, then
 # the desktop ones (their own displays, compositors and screen reader),
-# which mostly wait, side by side while the next build compiles.
+# which mostly wait, side by side.
 desktop='xvfb|accessibility'
 
 begin "package tests"
-run_tests package -LE "package|$desktop"
+run_tests package-tests package -LE "package|$desktop"
 took "package tests"
 begin "package desktop tests"
-run_tests package -L "$desktop" -j4
-took "package desktop tests (asan build behind)"
+run_tests package-desktop package -L "$desktop" -j4
+took "package desktop tests"
 [ -n "$clean_root" ] && wait "$clean_root"
 begin "the Debian package"
-run_tests package -L package
-took "package check, manual page (asan build behind)"
+run_tests package-check package -L package
+took "package check and manual page"
 
-begin "asan build (the rest)"
-asan_built=""
-wait_for_build asan "$asan_build" && asan_built=yes
+begin "asan build (what is left of it)"
+wait_for "$logs/asan.built"
 took "asan build, what was left"
-build_in_background fuzz
-fuzz_build=$!
-if [ -n "$asan_built" ]; then
+if [ -e "$logs/asan.built" ]; then
     begin "asan tests"
-    run_tests asan -LE "$desktop"
-    took "asan tests (fuzz build behind)"
-    begin "asan desktop tests"
-    run_tests asan -L "$desktop" -j4
-    took "asan desktop tests (fuzz build behind)"
+    run_tests asan-tests asan -LE "$desktop"
+    took "asan tests"
 else
-    failed=$((failed + 1))
-    status=1
+    fail_step
 fi
 
-begin "fuzz build (the rest)"
-if wait_for_build fuzz "$fuzz_build"; then
-    took "fuzz build, what was left"
-    begin "fuzzing"
-    cmake -B build/fuzz -DNUMBRIX_FUZZ_SECONDS="${NUMBRIX_FUZZ_SECONDS:-20}" >/dev/null
-    run_tests fuzz
-    took "fuzzing, two targets at a time"
-else
-    failed=$((failed + 1))
-    status=1
+# The fuzzers run behind the sanitizer build's desktop tests, at low
+# priority, each for NUMBRIX_FUZZ_SECONDS (20 s).
+(
+    wait_for "$logs/fuzz.built"
+    [ -e "$logs/fuzz.built" ] || exit 1
+    cmake -B build/fuzz -DNUMBRIX_FUZZ_SECONDS="${NUMBRIX_FUZZ_SECONDS:-20}" >/dev/null &&
+        nice -n 19 dbus-run-session -- ctest --preset fuzz -j"$jobs" >"$logs/fuzzing.log" 2>&1
+) &
+fuzzing=$!
+if [ -e "$logs/asan.built" ]; then
+    begin "asan desktop tests (the fuzzers behind)"
+    run_tests asan-desktop asan -L "$desktop" -j4
+    took "asan desktop tests, the fuzzers behind"
 fi
+begin "fuzzing (what is left of it)"
+wait "$fuzzing"
+wait
+grep -Ev '^ +Start +[0-9]+: |Test +#[0-9]+: .* Passed |Failed to set fd limit' "$logs/fuzzing.log" 2>/dev/null
+if [ -e "$logs/fuzz.built" ]; then count "$logs/fuzzing.log"; else fail_step; fi
+took "fuzzing, what was left"
 
 echo "=== times"
 printf '%s' "$timings"

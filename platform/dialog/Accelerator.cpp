@@ -1,7 +1,5 @@
 #include "platform/dialog/Accelerator.h"
 
-#include "platform/Resources.h"
-
 HACCEL LoadAccelerators(int id)
 {
     for (const AcceleratorTable& table : ProgramAcceleratorTables()) {

@@ -59,6 +59,10 @@ struct MSG {
 // The accelerator table `id` of the program's resources, or null.
 HACCEL LoadAccelerators(int id);
 
+// The hook into res/: every accelerator table, each with the number of its
+// dialog template (res/Accelerators.cpp defines it).
+std::span<const AcceleratorTable> ProgramAcceleratorTables();
+
 // The command of the first entry that matches, virtual-key entries before
 // character entries (a key press comes before the character it types).
 std::optional<WORD> MatchAccelerator(HACCEL table, const MSG& msg);

@@ -1,7 +1,5 @@
 #include "platform/dialog/DialogTemplate.h"
 
-#include "platform/Resources.h"
-
 const DialogTemplate* FindDialogTemplate(int id)
 {
     for (const DialogTemplate* t : ProgramDialogTemplates()) {

@@ -60,3 +60,7 @@ struct DialogTemplate {
 
 // Looks a template up among the program's resources; null when there is none.
 const DialogTemplate* FindDialogTemplate(int id);
+
+// The hook into res/: every dialog template of the program (res/Templates.cpp
+// lists them). res/ defines it, the layer searches it by number.
+std::span<const DialogTemplate* const> ProgramDialogTemplates();

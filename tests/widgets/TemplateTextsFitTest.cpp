@@ -7,7 +7,7 @@
 
 #include "platform/dialog/Dialog.h"
 #include "platform/dialog/detail/DialogWindow.h"
-#include "platform/Resources.h"
+#include "platform/dialog/DialogTemplate.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
