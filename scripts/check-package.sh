@@ -25,8 +25,9 @@ build=${1:?usage: check-package.sh BUILD_DIR}
 started=$(date +%s)
 
 failures=0
-pass() { echo "PASS: $*"; }
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# Each line ends with the seconds since the check began.
+pass() { echo "PASS: $* [$(($(date +%s) - started)) s]"; }
+fail() { echo "FAIL: $* [$(($(date +%s) - started)) s]"; failures=$((failures + 1)); }
 check() {  # DESCRIPTION COMMAND...: PASS when the command succeeds
     what=$1
     shift

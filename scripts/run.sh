@@ -9,7 +9,7 @@
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh"
-build=${NUMBRIX_BUILD:-$here/build}
+build=${NUMBRIX_BUILD:-$here/build/run}
 "$here/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRIX_TESTS=OFF -DNUMBRIX_TOOLS=ON
 program="$build/numbrix-calc"
 

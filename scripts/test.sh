@@ -115,22 +115,29 @@ wait_for() {  # FILE
 desktop='xvfb|accessibility'
 
 begin "package tests"
-run_tests package-tests package -LE "package|$desktop"
+run_tests package-tests package -LE "package|$desktop" -j$((jobs + 1))
 took "package tests"
-begin "package desktop tests"
+# The package check (its clean root's install is mostly the network and
+# the disk) beside the desktop tests: both run the build's program, not
+# the one the check installs.
+# (scripts/clean-root.sh waits for the root being made, under its lock.)
+ctest_into "$logs/package-check.log" package -L package >"$logs/package-check.out" &
+package_check=$!
+begin "package desktop tests, the package check beside them"
 run_tests package-desktop package -L "$desktop" -j4
-took "package desktop tests"
-[ -n "$clean_root" ] && wait "$clean_root"
-begin "the Debian package"
-run_tests package-check package -L package
-took "package check and manual page"
+took "package desktop tests, the package check beside"
+begin "the Debian package (what is left of its check)"
+wait "$package_check"
+cat "$logs/package-check.out"
+count "$logs/package-check.log"
+took "package check and manual page, what was left"
 
 begin "asan build (what is left of it)"
 wait_for "$logs/asan.built"
 took "asan build, what was left"
 if [ -e "$logs/asan.built" ]; then
     begin "asan tests"
-    run_tests asan-tests asan -LE "$desktop"
+    run_tests asan-tests asan -LE "$desktop" -j$((jobs + 1))
     took "asan tests"
 else
     fail_step
