@@ -343,9 +343,12 @@ clean_root_check() {
         mkdir -p "$store/partial"
         mount --bind "$store" "$clean/$kept" && mounted="$clean/$kept $mounted"
     done
-    # A throwaway root needs no fsync after each file dpkg writes.
+    # The Depends alone, without what they recommend (which could bring a
+    # library the Depends forgot); a throwaway root needs no fsync after
+    # each file dpkg writes.
     if chroot "$clean" sh -c "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
-            -o DPkg::Options::=--force-unsafe-io /tmp/$(basename "$deb")" >"$work/clean-apt.log" 2>&1; then
+            --no-install-recommends -o DPkg::Options::=--force-unsafe-io /tmp/$(basename "$deb")" \
+            >"$work/clean-apt.log" 2>&1; then
         pass "the clean root's apt-get install pulled $(sed -n 's/^\([0-9]*\) newly installed.*/\1/p; s/.* \([0-9]*\) newly installed.*/\1/p' "$work/clean-apt.log" | head -n 1) packages"
         if window_appears chroot "$clean" sh -c 'cd /tmp && exec numbrix-calc'; then
             pass "in the clean root the installed program's window appears"
