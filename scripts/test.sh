@@ -10,8 +10,8 @@
 #   fuzz     clang, each fuzz target fuzzed for NUMBRIX_FUZZ_SECONDS
 #            (default 20) from its kept corpus (fuzz/corpus/).
 # The sanitizer and fuzz builds compile at low priority behind the package
-# build's tests, and the fuzzers run behind the sanitizer build's desktop
-# tests, which mostly wait; the clean Debian root for the package check is
+# build's tests; the soak test and the fuzzers run at low priority behind
+# the desktop tests, which mostly wait; the clean Debian root for the package check is
 # made (once per machine, scripts/clean-root.sh) while the first build
 # runs. Logs go to build/logs/. Prints how long each step took, and ends
 # with one line counting the tests that passed and failed.
@@ -111,11 +111,15 @@ wait_for() {  # FILE
 
 # Each build's tests in two runs: those that keep both cores busy, then
 # the desktop ones (their own displays, compositors and screen reader),
-# which mostly wait, side by side.
+# which mostly wait, side by side, with the soak test at low priority
+# behind them.
 desktop='xvfb|accessibility'
+soak_behind() {  # PRESET: starts the soak test in the background
+    nice -n 19 sh -c "$(command -v dbus-run-session) -- ctest --preset $1 -L soak >'$logs/$1-soak.log' 2>&1" &
+}
 
 begin "package tests"
-run_tests package-tests package -LE "package|$desktop" -j$((jobs + 1))
+run_tests package-tests package -LE "package|soak|$desktop" -j$((jobs + 1))
 took "package tests"
 # The package check (its clean root's install is mostly the network and
 # the disk) beside the desktop tests: both run the build's program, not
@@ -123,46 +127,58 @@ took "package tests"
 # (scripts/clean-root.sh waits for the root being made, under its lock.)
 ctest_into "$logs/package-check.log" package -L package >"$logs/package-check.out" &
 package_check=$!
+soak_behind package
+package_soak=$!
 begin "package desktop tests, the package check beside them"
 run_tests package-desktop package -L "$desktop" -j4
 took "package desktop tests, the package check beside"
-begin "the Debian package (what is left of its check)"
-wait "$package_check"
+begin "the Debian package and the soak test (what is left of them)"
+wait "$package_check" "$package_soak"
 cat "$logs/package-check.out"
 count "$logs/package-check.log"
-took "package check and manual page, what was left"
+grep -E '^[0-9]+% tests passed|Test +#' "$logs/package-soak.log"
+count "$logs/package-soak.log"
+took "package check, manual page, soak, what was left"
 
 begin "asan build (what is left of it)"
 wait_for "$logs/asan.built"
 took "asan build, what was left"
 if [ -e "$logs/asan.built" ]; then
     begin "asan tests"
-    run_tests asan-tests asan -LE "$desktop" -j$((jobs + 1))
+    run_tests asan-tests asan -LE "soak|$desktop" -j$((jobs + 1))
     took "asan tests"
 else
     fail_step
 fi
 
 # The fuzzers run behind the sanitizer build's desktop tests, at low
-# priority, each for NUMBRIX_FUZZ_SECONDS (20 s).
+# priority, each for NUMBRIX_FUZZ_SECONDS (20 s), the three at once.
 (
     wait_for "$logs/fuzz.built"
     [ -e "$logs/fuzz.built" ] || exit 1
     cmake -B build/fuzz -DNUMBRIX_FUZZ_SECONDS="${NUMBRIX_FUZZ_SECONDS:-20}" >/dev/null &&
-        nice -n 19 dbus-run-session -- ctest --preset fuzz -j"$jobs" >"$logs/fuzzing.log" 2>&1
+        nice -n 19 dbus-run-session -- ctest --preset fuzz -j3 >"$logs/fuzzing.log" 2>&1
 ) &
 fuzzing=$!
+asan_soak=""
 if [ -e "$logs/asan.built" ]; then
-    begin "asan desktop tests (the fuzzers behind)"
+    soak_behind asan
+    asan_soak=$!
+    begin "asan desktop tests (the soak test and the fuzzers behind)"
     run_tests asan-desktop asan -L "$desktop" -j4
-    took "asan desktop tests, the fuzzers behind"
+    took "asan desktop tests, soak and fuzzers behind"
 fi
-begin "fuzzing (what is left of it)"
+begin "the soak test and fuzzing (what is left of them)"
+if [ -n "$asan_soak" ]; then
+    wait "$asan_soak"
+    grep -E '^[0-9]+% tests passed|Test +#' "$logs/asan-soak.log"
+    count "$logs/asan-soak.log"
+fi
 wait "$fuzzing"
 wait
 grep -Ev '^ +Start +[0-9]+: |Test +#[0-9]+: .* Passed |Failed to set fd limit' "$logs/fuzzing.log" 2>/dev/null
 if [ -e "$logs/fuzz.built" ]; then count "$logs/fuzzing.log"; else fail_step; fi
-took "fuzzing, what was left"
+took "soak test and fuzzing, what was left"
 
 echo "=== times"
 printf '%s' "$timings"
