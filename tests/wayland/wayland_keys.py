@@ -61,9 +61,15 @@ def back_to(calculator):
 
 
 def window_menu(menu_key, letter, caption):
-    key(menu_key)
-    time.sleep(0.5)
-    key(letter)
+    # Under load the menu may not be open yet when the letter comes: then
+    # Esc (which closes a menu, or clears the display) and once more.
+    for wait in (0.5, 2.0):
+        key(menu_key)
+        time.sleep(wait)
+        key(letter)
+        if wait_for(lambda: window(caption), 5) is not None:
+            break
+        key("Escape")
     dialog = wait_for(lambda: window(caption), 10)
     check(dialog is not None, f"{menu_key} then {letter} did not open {caption!r}")
     return dialog

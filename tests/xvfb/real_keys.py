@@ -200,9 +200,16 @@ def every_dialog_by_keyboard(calculator):
 
 def window_menu_by_keyboard(menu_key, letter, caption):
     activate(CALCULATOR)
-    key(menu_key)
-    time.sleep(0.5)
-    key(letter)
+    # Under load the menu may not be open yet when the letter comes: then
+    # Esc (which closes a menu, or clears the display) and once more.
+    for wait in (0.5, 2.0):
+        key(menu_key)
+        time.sleep(wait)
+        key(letter)
+        if wait_for(lambda: window(caption), 5) is not None:
+            break
+        key("Escape")
+        activate(CALCULATOR)
     dialog = wait_for(lambda: window(caption))
     if not check(dialog is not None, f"{menu_key} then {letter} did not open {caption!r}"):
         return None
