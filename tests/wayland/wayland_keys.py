@@ -18,7 +18,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "xvfb"))
-from atspi_walk import Atspi, CALCULATOR, check, failures, named, text_of, wait_for, window  # noqa: E402
+from atspi_walk import (Atspi, CALCULATOR, check, failures, menu_then_letter, named, text_of,  # noqa: E402
+                        wait_for, window)
 
 # (what, keys, the display after each key), each from Clear All.
 KEY_ROWS = [
@@ -61,16 +62,7 @@ def back_to(calculator):
 
 
 def window_menu(menu_key, letter, caption):
-    # Under load the menu may not be open yet when the letter comes: then
-    # Esc (which closes a menu, or clears the display) and once more.
-    for wait in (0.5, 2.0):
-        key(menu_key)
-        time.sleep(wait)
-        key(letter)
-        if wait_for(lambda: window(caption), 5) is not None:
-            break
-        key("Escape")
-    dialog = wait_for(lambda: window(caption), 10)
+    dialog = menu_then_letter(key, menu_key, letter, caption)
     check(dialog is not None, f"{menu_key} then {letter} did not open {caption!r}")
     return dialog
 

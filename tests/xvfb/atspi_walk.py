@@ -125,6 +125,22 @@ def window(caption):
     return None
 
 
+def menu_then_letter(key, menu_key, letter, caption, refocus=lambda: None):
+    """Opens the window's menu with `menu_key` and chooses by `letter`, with
+    `key` the caller's way of typing a key. Under load the menu may not be
+    open yet when the letter comes: then Esc (which closes a menu, or clears
+    the display), `refocus` and once more. The window `caption`, or None."""
+    for wait in (0.5, 2.0):
+        key(menu_key)
+        time.sleep(wait)
+        key(letter)
+        if wait_for(lambda: window(caption), 5) is not None:
+            break
+        key("Escape")
+        refocus()
+    return wait_for(lambda: window(caption))
+
+
 def press(control, waiting=True):
     """Does the control's "Press" action. A button that opens a modal
     dialog answers only when the dialog ends: then the call is not waited

@@ -18,8 +18,8 @@ import subprocess
 import sys
 import time
 
-from atspi_walk import (Atspi, CALCULATOR, DIALOGS, GLib, check, descendants, failures, fields, named, press,
-                        text_of, wait_for, window)
+from atspi_walk import (Atspi, CALCULATOR, DIALOGS, GLib, check, descendants, failures, fields, menu_then_letter,
+                        named, press, text_of, wait_for, window)
 
 # (what, keys typed one by one, the display after each key). Every row
 # starts from Clear All. Tab walks from the focus sink over the keys with tab
@@ -200,17 +200,7 @@ def every_dialog_by_keyboard(calculator):
 
 def window_menu_by_keyboard(menu_key, letter, caption):
     activate(CALCULATOR)
-    # Under load the menu may not be open yet when the letter comes: then
-    # Esc (which closes a menu, or clears the display) and once more.
-    for wait in (0.5, 2.0):
-        key(menu_key)
-        time.sleep(wait)
-        key(letter)
-        if wait_for(lambda: window(caption), 5) is not None:
-            break
-        key("Escape")
-        activate(CALCULATOR)
-    dialog = wait_for(lambda: window(caption))
+    dialog = menu_then_letter(key, menu_key, letter, caption, lambda: activate(CALCULATOR))
     if not check(dialog is not None, f"{menu_key} then {letter} did not open {caption!r}"):
         return None
     activate(caption)
