@@ -125,7 +125,8 @@ took "package tests"
 # the disk) beside the desktop tests: both run the build's program, not
 # the one the check installs.
 # (scripts/clean-root.sh waits for the root being made, under its lock.)
-ctest_into "$logs/package-check.log" package -L package >"$logs/package-check.out" &
+# Its lines are all shown (-V), each with the seconds since it began.
+ctest_into "$logs/package-check.log" package -L package -V >"$logs/package-check.out" &
 package_check=$!
 soak_behind package
 package_soak=$!
