@@ -7,24 +7,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace {
-CWinApp* g_app = nullptr;
-}
-
-CWinApp::CWinApp()
-{
-    g_app = this;
-}
-
-CWinApp::~CWinApp()
-{
-    if (g_app == this)
-        g_app = nullptr;
-}
-
 CWinApp* AfxGetApp()
 {
-    return g_app;
+    // The application is the thread object, when there is one.
+    return dynamic_cast<CWinApp*>(AfxGetThread());
 }
 
 void CWinApp::OnHelp()

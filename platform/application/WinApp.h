@@ -13,9 +13,6 @@
 
 class CWinApp : public CWinThread {
 public:
-    CWinApp();
-    ~CWinApp() override;
-
     // TRUE runs the event loop, FALSE ends the program at once.
     virtual BOOL InitInstance() { return TRUE; }
 
