@@ -4,6 +4,7 @@
 #include "platform/dialog/detail/ControlFactory.h"
 #include "platform/dialog/detail/ControlLabels.h"
 #include "platform/dialog/detail/DialogWindow.h"
+#include "platform/dialog/detail/DialogStyle.h"
 #include "platform/dialog/detail/FocusHolderSpeech.h"
 #include "platform/dialog/detail/IconResource.h"
 #include "platform/WinThread.h"
@@ -119,6 +120,7 @@ BOOL CDialog::Create(int templateId, CWnd* parent)
 BOOL CDialog::BuildWindow(const DialogTemplate& t, CWnd* owner)
 {
     InstallKeyRouter();
+    InstallDialogStyle();
     QWidget* ownerWidget = owner != nullptr ? owner->Widget() : nullptr;
     auto* host = new DialogWindow(this, ownerWidget, WindowFlagsOf(t, ownerWidget != nullptr));
     host->setFont(DialogFont());

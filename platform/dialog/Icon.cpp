@@ -2,6 +2,7 @@
 
 #include "platform/dialog/detail/CompiledResources.h"
 #include "platform/dialog/detail/IconResource.h"
+#include "platform/dialog/detail/SizedIconEngine.h"
 
 #include <QDir>
 
@@ -18,24 +19,31 @@ HICON LoadIcon(UINT id)
     if (const auto found = loaded.find(id); found != loaded.end())
         return found->second.get();
     LoadCompiledResources();
-    QIcon icon;
+    // The size is in the name (IconN-S.png): nothing is decoded until a size
+    // is drawn. The window manager gets the sizes a title bar or task bar
+    // shows; every size stays available for drawing. The names are matched
+    // by hand: a wildcard filter would compile a regular expression.
     const QString prefix = QStringLiteral("Icon%1-").arg(id);
-    QIcon windowIcon;
-    // The size is in the name (IconN-S.png): with it given, nothing is
-    // decoded until a size is drawn. The window manager gets the sizes a
-    // title bar or task bar shows; every size stays available for drawing.
-    for (const QString& name : QDir(QStringLiteral(":/")).entryList({prefix + QStringLiteral("*.png")})) {
-        bool ok = false;
-        const int size = name.mid(prefix.size()).chopped(4).toInt(&ok);
-        if (!ok)
+    const QString suffix = QStringLiteral(".png");
+    std::vector<SizedIconEngine::File> every;
+    std::vector<SizedIconEngine::File> windowSizes;
+    for (const QString& name : QDir(QStringLiteral(":/")).entryList(QDir::Files)) {
+        if (!name.startsWith(prefix) || !name.endsWith(suffix))
             continue;
-        icon.addFile(QStringLiteral(":/") + name, QSize(size, size));
+        bool ok = false;
+        const int size = name.mid(prefix.size(), name.size() - prefix.size() - suffix.size()).toInt(&ok);
+        if (!ok || size <= 0)
+            continue;
+        every.push_back({size, QStringLiteral(":/") + name});
         if (size <= kLargestWindowIcon)
-            windowIcon.addFile(QStringLiteral(":/") + name, QSize(size, size));
+            windowSizes.push_back(every.back());
     }
-    if (icon.isNull())
+    if (every.empty())
         return nullptr;
-    auto resource = std::make_unique<IconResource>(IconResource{icon, windowIcon});
+    const QIcon windowIcon =
+        windowSizes.empty() ? QIcon() : QIcon(new SizedIconEngine(std::move(windowSizes), "png"));
+    auto resource = std::make_unique<IconResource>(IconResource{QIcon(new SizedIconEngine(std::move(every), "png")),
+                                                                windowIcon});
     HICON handle = resource.get();
     loaded.emplace(id, std::move(resource));
     return handle;

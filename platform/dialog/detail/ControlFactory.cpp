@@ -2,6 +2,7 @@
 
 #include "platform/dialog/detail/AccessibleControls.h"
 #include "platform/dialog/detail/CompiledResources.h"
+#include "platform/dialog/detail/ResourceImage.h"
 #include "platform/dialog/detail/ControlLabels.h"
 #include "platform/dialog/detail/DialogWindow.h"
 #include "platform/dialog/detail/IconResource.h"
@@ -155,7 +156,7 @@ QWidget* CreateStatic(const ControlTemplate& c, DialogWindow* host)
         // usual font; scaled so the picture keeps to its rectangle at any
         // font. A missing bitmap leaves the control empty.
         LoadCompiledResources();
-        label->setPixmap(QPixmap(QStringLiteral(":/Bitmap%1.bmp").arg(Caption(c))));
+        label->setPixmap(QPixmap::fromImage(ReadImageAs(QStringLiteral(":/Bitmap%1.bmp").arg(Caption(c)), "bmp")));
         label->setScaledContents(true);
     }
     if (c.kind == ControlKind::Icon) {
