@@ -7,7 +7,7 @@ set -eu
 PACKAGES="
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6dbus6 libqt6test6 qt6-qpa-plugins
-    libgl-dev libxkbcommon-dev
+    libgl-dev libxkbcommon-dev libfontconfig-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libx11-dev xvfb xauth x11-utils
     qt6-wayland weston

@@ -1,5 +1,6 @@
 #include "platform/application/WinApp.h"
 
+#include "platform/application/detail/FontWarmUp.h"
 #include "platform/application/detail/PlatformChoice.h"
 #include "platform/automation/SessionBusCheck.h"
 
@@ -17,6 +18,10 @@ int AfxWinMain(int argc, char** argv)
 
     const bool fallbackChosen = ChoosePlatformWithFallback(argc, argv);
 
+    // The fonts' configuration is read while Qt starts, to be ready when the
+    // first window is measured.
+    FontWarmUp fonts;
+
     // The session bus is probed while Qt starts, and settled before the
     // first window: on the X display Qt's accessibility bridge connects to
     // the bus as the first controls are made, and a daemon that accepts but
@@ -32,6 +37,7 @@ int AfxWinMain(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("numbrix-calc"));
     const bool hasDisplay = !fallbackChosen || SettlePlatformChoice();
     busCheck.Settle();
+    fonts.Finish();
 
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
