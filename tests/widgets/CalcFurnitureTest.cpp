@@ -218,6 +218,26 @@ protected:
     }
 };
 
+// The banner moves on only while its window can be seen: minimised, the
+// window's frames stop (no timer runs), and they go on once it is back.
+TEST_F(CalcFurniture, BannerRestsWhileTheWindowIsMinimised)
+{
+    QWidget* banner = Control(CCalcDlg::kAnimation);
+    ASSERT_NE(banner, nullptr);
+    const auto advances = [banner] {
+        const QImage before = banner->grab().toImage();
+        QTest::qWait(450);  // four or five frames of the clip
+        return banner->grab().toImage() != before;
+    };
+    EXPECT_TRUE(advances()) << "shown";
+    window->showMinimized();
+    QApplication::processEvents();
+    EXPECT_FALSE(advances()) << "minimised";
+    window->showNormal();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_TRUE(advances()) << "shown again";
+}
+
 TEST_F(CalcFurniture, SystemMenuHasMinimizeCloseBoltHoleAndAboutButNoSizeOrMaximize)
 {
     QMenu* menu = OpenSystemMenuByKeys();
