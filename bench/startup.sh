@@ -1,7 +1,8 @@
 #!/bin/sh
 # Start-up benchmark: time from exec to the first window mapped on a virtual
-# X display (Xvfb), and resident memory one second after the map, for three
-# programs measured in the same run:
+# X display (Xvfb), the CPU time spent by then, and resident and anonymous
+# memory one second after the map, for three programs measured in the same
+# run:
 #   numbrix  the calculator (BUILD_DIR/numbrix-calc)
 #   bare     a bare Qt Widgets window of the calculator window's size, one
 #            QLabel (BUILD_DIR/bare-window, bench/bare_window.cpp): Qt's floor
@@ -9,19 +10,21 @@
 #            here with apt-get when it is missing)
 # One warm-up run of each, then RUNS rounds; each round runs the three in
 # turn, so a busy machine weighs on all three alike. Prints every run, the
-# medians, and the ratios numbrix/gtk (target <= 0.5) and numbrix/bare
-# (target <= 1.4).
+# medians, and how numbrix stands to the others against its targets:
+#   map time    <= 1.25 x bare        CPU before the map  <= 1.3 x bare
+#   anonymous   <= bare + 1024 kB     VmRSS               <= 1.05 x gtk
 #
-# Usage: bench/startup.sh [BUILD_DIR] [RUNS]
+# Usage: bench/startup.sh [BUILD_DIR] [RUNS]   (RUNS: 30 by default)
 #        STARTUP_BUS=none bench/startup.sh ...   (no session bus at all)
-# Build: scripts/build.sh build-perf -DNUMBRIX_BENCHMARKS=ON -DNUMBRIX_TESTS=OFF
+# Build: cmake --preset bench && cmake --build --preset bench
+#        (then BUILD_DIR is build/bench)
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build}" && pwd)
-runs=${2:-10}
+runs=${2:-30}
 for tool in map-watch bare-window numbrix-calc; do
     [ -x "$build/$tool" ] || {
-        echo "$build/$tool is missing: scripts/build.sh $build -DNUMBRIX_BENCHMARKS=ON" >&2
+        echo "$build/$tool is missing: cmake --preset bench && cmake --build --preset bench" >&2
         exit 1
     }
 done
@@ -124,25 +127,32 @@ for name in numbrix bare gtk; do
     echo
 done
 awk '
-    function median(list, n,    a, i, j, t) {
+    function median(list,    a, i, j, t, n) {
         n = split(list, a, " ")
         for (i = 2; i <= n; i++) {  # insertion sort, n is small
             t = a[i]
-            for (j = i - 1; j >= 1 && a[j] > t; j--) a[j + 1] = a[j]
+            for (j = i - 1; j >= 1 && a[j] + 0 > t + 0; j--) a[j + 1] = a[j]
             a[j + 1] = t
         }
         return (n % 2) ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
     {
-        split($2, m, "="); split($3, r, "=")
-        ms[$1] = ms[$1] " " m[2]; kb[$1] = kb[$1] " " r[2]
+        for (f = 2; f <= NF; f++) {
+            split($f, kv, "=")
+            values[$1, kv[1]] = values[$1, kv[1]] " " kv[2]
+        }
     }
     END {
         for (k = 1; k <= 3; k++) {
             name = (k == 1) ? "numbrix" : (k == 2) ? "bare" : "gtk"
-            med[name] = median(ms[name])
-            printf "median %-8s map_ms=%.1f rss_kb=%d\n", name, med[name], median(kb[name])
+            ms[name] = median(values[name, "map_ms"])
+            cpu[name] = median(values[name, "cpu_ms"])
+            rss[name] = median(values[name, "rss_kb"])
+            anon[name] = median(values[name, "anon_kb"])
+            printf "median %-8s map_ms=%.1f cpu_ms=%.1f rss_kb=%d anon_kb=%d\n", name, ms[name], cpu[name], rss[name], anon[name]
         }
-        printf "ratio numbrix/gtk=%.2f (target <= 0.5)\n", med["numbrix"] / med["gtk"]
-        printf "ratio numbrix/bare=%.2f (target <= 1.4)\n", med["numbrix"] / med["bare"]
+        printf "map time   numbrix/bare=%.2f (target <= 1.25), numbrix/gtk=%.2f\n", ms["numbrix"] / ms["bare"], ms["numbrix"] / ms["gtk"]
+        printf "CPU by map numbrix/bare=%.2f (target <= 1.3)\n", cpu["numbrix"] / cpu["bare"]
+        printf "anonymous  numbrix-bare=%d kB (target <= 1024)\n", anon["numbrix"] - anon["bare"]
+        printf "VmRSS      numbrix/gtk=%.2f (target <= 1.05), numbrix/bare=%.2f\n", rss["numbrix"] / rss["gtk"], rss["numbrix"] / rss["bare"]
     }' "$work/results"
