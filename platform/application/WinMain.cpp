@@ -15,13 +15,6 @@ int AfxWinMain(int argc, char** argv)
     // GL stack at start-up, which costs more than the rest of the program.
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
-    // Our windows are small and their repaints smaller (the banner changes
-    // 200 x 14 pixels ten times a second). Through X's shared memory each
-    // repaint comes back as a completion event that wakes two threads of
-    // ours; sent over the connection it wakes none, and costs less.
-    const bool shmChosenHere = qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM");
-    if (shmChosenHere)
-        qputenv("QT_XCB_NO_MITSHM", "1");
 
     const bool fallbackChosen = ChoosePlatformWithFallback(argc, argv);
 
@@ -42,10 +35,6 @@ int AfxWinMain(int argc, char** argv)
     // On Wayland the compositor finds the program's name and icon through
     // its desktop entry (the X window manager reads the window's class).
     QGuiApplication::setDesktopFileName(QStringLiteral("numbrix-calc"));
-    // Read as the display connection was made; the programs we start
-    // choose for themselves.
-    if (shmChosenHere)
-        qunsetenv("QT_XCB_NO_MITSHM");
     const bool hasDisplay = !fallbackChosen || SettlePlatformChoice();
     busCheck.Settle();
     fonts.Finish();
