@@ -7,7 +7,7 @@
 // the growth from the first round to the last (target: within 1 MB). It
 // reports numbers and asserts nothing.
 //
-// Usage: dialog-memory [ROUNDS]   (on the display Qt finds; bench/dialogs.sh
+// Usage: dialog-memory [ROUNDS]   (on the display Qt finds; bench/dialog_memory.sh
 //        runs it on a virtual X display)
 
 #include "app/CalcApp.h"

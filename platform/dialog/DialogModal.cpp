@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <malloc.h>
 
 namespace {
 
@@ -74,6 +75,11 @@ int CDialog::DoModal()
     ForgetWindow();
     delete window.data();
     PostNcDestroy();
+    // A dialog's widgets, fonts and texts are freed in the middle of the
+    // heap, which the allocator keeps for later; given back to the system,
+    // a closed dialog leaves nothing resident behind (the benchmark
+    // bench/dialog_memory.sh shows the difference).
+    malloc_trim(0);
     return result;
 }
 
