@@ -5,7 +5,8 @@
 // decoding only the frame it is about to show. ACS_CENTER centres the
 // frames in the control; ACS_TRANSPARENT shows the window's background
 // where the first frame has its top-left colour; ACS_AUTOPLAY starts
-// playing when a clip opens. It pauses while hidden. No sound, no seeking
+// playing when a clip opens. It pauses while hidden or while its window
+// cannot be seen (minimised, unmapped). No sound, no seeking
 // beyond what ACM_PLAY's frame range gives.
 
 #include "platform/dialog/Wnd.h"
