@@ -49,11 +49,11 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM
 
 # Xvfb picks a free display itself and writes its number to the pipe. It
-# keeps its state when the last client leaves (-noreset), as a desktop's X
-# server does: GTK keeps the visuals it chose in a root window property and
-# would otherwise load the GL stack again at every start.
+# keeps its state when the last client leaves (start_xvfb's -noreset), as a
+# desktop's X server does: GTK keeps the visuals it chose in a root window
+# property and would otherwise load the GL stack again at every start.
 . "$here/scripts/xvfb.sh"
-start_xvfb "$work" -noreset || { echo "Xvfb did not start" >&2; exit 1; }
+start_xvfb "$work" || { echo "Xvfb did not start" >&2; exit 1; }
 
 # The same environment for all three: a session bus of their own, as on a
 # desktop (STARTUP_BUS=none: an address where no bus listens, so that no

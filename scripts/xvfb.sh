@@ -2,12 +2,15 @@
 # X display of its own (Xvfb picks a free number and writes it to a pipe in
 # WORKDIR), waits until it answers, exports DISPLAY and sets xvfb to its
 # process id. Returns 1, with Xvfb's output on stderr, when it does not
-# start. The caller stops it (kill "$xvfb").
+# start. The caller stops it (kill "$xvfb"). The server keeps its state when
+# its last client leaves (-noreset), as a desktop's X server does: otherwise
+# the check that it answers ends by making it reset, just as the first real
+# client connects (under load, that client was once refused).
 start_xvfb() {
     _dir=$1
     shift
     mkfifo "$_dir/display"
-    Xvfb -displayfd 3 "$@" -screen 0 1024x768x24 -nolisten tcp 3>"$_dir/display" >"$_dir/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -noreset "$@" -screen 0 1024x768x24 -nolisten tcp 3>"$_dir/display" >"$_dir/xvfb.log" 2>&1 &
     xvfb=$!
     _number=""
     read -r _number <"$_dir/display"
